@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds the program and starts it in the current directory (the
+# program writes its report, drawings and contact details there).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+bash "$root/scripts/bootstrap.sh"
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$root/build" -j2 --target orvex-selection
+exec "$root/build/app/orvex-selection"
