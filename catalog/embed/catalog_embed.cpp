@@ -1,0 +1,164 @@
+// Build step: turns one readable catalog data file (catalog/data/*.txt) into a C++ source that
+// holds the series as one run of zero-terminated texts, in the order the catalog loader reads
+// them. It checks the file's shape (field order, grid groups, value counts) so that a broken
+// data file fails the build instead of the program.
+//
+// Usage: catalog_embed <data file> <output .cpp> <symbol>
+// Output: const char <symbol>Texts[]; const std::size_t <symbol>Size, <symbol>RecordCount.
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct SeriesShape {
+  std::vector<std::string> leadingFields;   // after the model name, before the tables
+  std::vector<std::string> refrigerants;    // table order
+  std::vector<std::string> deltaKeys;       // group keys, in order
+  std::size_t valuesPerGroup;
+  std::vector<std::string> trailingFields;  // after the tables
+};
+
+const std::vector<std::string> kCoolerTrailing = {"surface", "tubeVolume", "fans", "airflow",
+                                                  "powerSupply", "motorPower", "current",
+                                                  "defrostPower"};
+
+SeriesShape shapeOf(const std::string& kind) {
+  const std::vector<std::string> coolerDeltas = {"5", "6", "7", "8", "9", "10"};
+  if (kind == "ceiling")
+    return {{"airThrow", "length", "width"}, {"R404a/R507", "R22", "R134a"}, coolerDeltas, 11,
+            kCoolerTrailing};
+  if (kind == "cubic")
+    return {{"airThrow", "length", "width"}, {"R404a/R507", "R22", "R134a"}, coolerDeltas, 10,
+            kCoolerTrailing};
+  if (kind == "condenser") {
+    std::vector<std::string> deltas;
+    for (int d = 8; d <= 20; ++d) deltas.push_back(std::to_string(d));
+    return {{},
+            {"R404a/R507", "R134a", "R407a"},
+            deltas,
+            26,
+            {"poles", "connection", "airflow", "noiseLevel", "surface", "tubeVolume", "dimensions",
+             "fans", "powerSupply", "motorPower", "current"}};
+  }
+  throw std::runtime_error("unknown series kind '" + kind + "'");
+}
+
+// Reads the data file line by line, skipping comments and blank lines.
+class Reader {
+ public:
+  explicit Reader(const std::string& path) : in_(path), path_(path) {
+    if (!in_) throw std::runtime_error("cannot open " + path);
+  }
+  bool next(std::string& line) {
+    while (std::getline(in_, line)) {
+      ++number_;
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (line.empty() || line[0] == '#') continue;
+      return true;
+    }
+    return false;
+  }
+  std::string expectNext(const std::string& what) {
+    std::string line;
+    if (!next(line)) fail("file ends where " + what + " was expected");
+    return line;
+  }
+  [[noreturn]] void fail(const std::string& message) const {
+    throw std::runtime_error(path_ + ":" + std::to_string(number_) + ": " + message);
+  }
+
+ private:
+  std::ifstream in_;
+  std::string path_;
+  int number_ = 0;
+};
+
+std::string fieldValue(Reader& reader, const std::string& field) {
+  const std::string line = reader.expectNext("field " + field);
+  const std::string prefix = field + ": ";
+  if (line == field + ":") return "";
+  if (line.rfind(prefix, 0) != 0) reader.fail("expected '" + prefix + "', found '" + line + "'");
+  return line.substr(prefix.size());
+}
+
+std::vector<std::string> tableValues(Reader& reader, const SeriesShape& shape,
+                                     const std::string& refrigerant) {
+  if (reader.expectNext("table " + refrigerant) != "table " + refrigerant)
+    reader.fail("expected 'table " + refrigerant + "'");
+  std::vector<std::string> values;
+  for (const std::string& delta : shape.deltaKeys) {
+    const std::string line = reader.expectNext("group " + delta);
+    if (line.rfind(delta + ":", 0) != 0) reader.fail("expected group '" + delta + ":'");
+    std::istringstream words(line.substr(delta.size() + 1));
+    std::size_t count = 0;
+    for (std::string value; words >> value; ++count) values.push_back(value);
+    if (count != shape.valuesPerGroup)
+      reader.fail("group " + delta + " has " + std::to_string(count) + " values, expected " +
+                  std::to_string(shape.valuesPerGroup));
+  }
+  return values;
+}
+
+// A C++ string literal of one text followed by its terminating zero.
+std::string literal(const std::string& text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') out += '\\';
+    out += c;
+  }
+  return out + "\\0\"";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 4) {
+    std::cerr << "usage: catalog_embed <data file> <output .cpp> <symbol>\n";
+    return 2;
+  }
+  try {
+    Reader reader(argv[1]);
+    const std::string seriesLine = reader.expectNext("series");
+    if (seriesLine.rfind("series ", 0) != 0) reader.fail("expected 'series <kind>'");
+    const SeriesShape shape = shapeOf(seriesLine.substr(7));
+
+    std::ostringstream body;
+    std::size_t records = 0;
+    std::size_t bytes = 0;
+    auto emit = [&](const std::string& text) {
+      body << literal(text) << '\n';
+      bytes += text.size() + 1;
+    };
+    std::string line;
+    while (reader.next(line)) {
+      if (line.rfind("model ", 0) != 0) reader.fail("expected 'model <name>'");
+      emit(line.substr(6));
+      for (const auto& field : shape.leadingFields) emit(fieldValue(reader, field));
+      for (const auto& refrigerant : shape.refrigerants)
+        for (const auto& value : tableValues(reader, shape, refrigerant)) emit(value);
+      for (const auto& field : shape.trailingFields) emit(fieldValue(reader, field));
+      if (reader.expectNext("end") != "end") reader.fail("expected 'end'");
+      ++records;
+    }
+
+    std::ofstream out(argv[2]);
+    const std::string symbol = argv[3];
+    out << "// Generated by catalog_embed from " << argv[1] << "; do not edit.\n"
+        << "#include <cstddef>\n"
+        << "namespace catalog::data {\n"
+        << "extern const char " << symbol << "Texts[] =\n"
+        << body.str() << ";\n"
+        << "extern const std::size_t " << symbol << "Size = " << bytes << ";\n"
+        << "extern const std::size_t " << symbol << "RecordCount = " << records << ";\n"
+        << "}  // namespace catalog::data\n";
+    if (!out) throw std::runtime_error(std::string("cannot write ") + argv[2]);
+  } catch (const std::exception& error) {
+    std::cerr << "catalog_embed: " << error.what() << '\n';
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,97 @@
+#pragma once
+// The catalog's record kinds and their rating tables.
+//
+// Every text a record holds is a view into the compiled-in catalog, which lives as long as the
+// program; so copying a record copies views, never the texts, and a working copy can be
+// changed (filtered, sorted, `capacity` written) without touching the catalog.
+
+#include <array>
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace catalog {
+
+// One grid point of a rating table: the two key texts and the capacity in W as text.
+struct RatingRow {
+  std::string_view temperatureKey;  // evaporating temperature (air coolers), ambient air (condensers), °C
+  std::string_view deltaKey;        // temperature difference, K
+  std::string_view capacityText;    // W
+};
+
+// The key columns of a rating table. Every record of a series has the same grid, so one grid
+// serves all their tables.
+struct RatingKeyGrid {
+  std::vector<std::string> temperatureKeys;  // per row
+  std::vector<std::string> deltaKeys;        // per row
+};
+
+// The rating table of one refrigerant: rows grouped by temperature difference (ascending),
+// temperatures ascending within a group.
+class RatingTable {
+ public:
+  RatingTable() = default;
+  RatingTable(const RatingKeyGrid* keys, std::span<const char* const> capacityTexts)
+      : keys_(keys), capacityTexts_(capacityTexts) {}
+
+  std::size_t size() const { return capacityTexts_.size(); }
+  RatingRow operator[](std::size_t row) const {
+    return {keys_->temperatureKeys[row], keys_->deltaKeys[row], capacityTexts_[row]};
+  }
+
+  void setKeys(const RatingKeyGrid* keys) { keys_ = keys; }
+  void setCapacityTexts(std::span<const char* const> texts) { capacityTexts_ = texts; }
+
+ private:
+  const RatingKeyGrid* keys_ = nullptr;
+  std::span<const char* const> capacityTexts_;
+};
+
+// Refrigerant tables of an air cooler record, in table order.
+enum CoolerRefrigerant { kCoolerR404a = 0, kCoolerR22 = 1, kCoolerR134a = 2 };
+// Refrigerant tables of a condenser record, in table order.
+enum CondenserRefrigerant { kCondenserR404a = 0, kCondenserR134a = 1, kCondenserR407a = 2 };
+
+// An air cooler model. The ceiling and the cubic series have the same fields; their tables
+// differ only in length (66 and 60 rows).
+struct CoolerRecord {
+  std::string_view modelName;
+  std::string_view airThrow;  // m
+  std::string_view length;    // mm
+  std::string_view width;     // mm
+  std::array<RatingTable, 3> ratingTables;  // R404a/R507, R22, R134a
+  float capacity = 0;  // W; written only into a selection's working copy
+  std::string_view surface;
+  std::string_view tubeVolume;
+  std::string_view fans;
+  std::string_view airflow;
+  std::string_view powerSupply;
+  std::string_view motorPower;
+  std::string_view current;
+  std::string_view defrostPower;
+};
+
+using CeilingCoolerRecord = CoolerRecord;
+using CubicCoolerRecord = CoolerRecord;
+
+// An air-cooled condenser model in one fan variant.
+struct CondenserRecord {
+  std::string_view modelName;
+  std::array<RatingTable, 3> ratingTables;  // R404a/R507, R134a, R407a
+  float capacity = 0;  // W; written only into a selection's working copy
+  std::string_view poles;       // "4", "6" or "8"
+  std::string_view connection;  // "T" delta, "S" star
+  std::string_view airflow;
+  std::string_view noiseLevel;  // dB(A) at 10 m
+  std::string_view surface;
+  std::string_view tubeVolume;
+  std::string_view dimensions;
+  std::string_view fans;
+  std::string_view powerSupply;
+  std::string_view motorPower;
+  std::string_view current;
+};
+
+}  // namespace catalog
