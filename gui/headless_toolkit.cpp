@@ -1,0 +1,355 @@
+#include "gui/headless_toolkit.h"
+
+#include <algorithm>
+#include <string>
+
+namespace gui {
+namespace {
+
+std::string describe(int window, int gadget) {
+  return "window " + std::to_string(window) + " gadget " + std::to_string(gadget);
+}
+
+}  // namespace
+
+// --- Windows -------------------------------------------------------------------------------
+
+void HeadlessToolkit::setImage(int slot, Image image) {
+  images_[slot] = std::move(image);
+  record("image " + std::to_string(slot));
+}
+
+const Image* HeadlessToolkit::image(int slot) const {
+  const auto found = images_.find(slot);
+  return found == images_.end() ? nullptr : &found->second;
+}
+
+bool HeadlessToolkit::openWindow(const WindowSpec& spec) {
+  if (std::find(failing_.begin(), failing_.end(), spec.number) != failing_.end()) return false;
+  if (windows_.count(spec.number)) throw std::logic_error("window opened twice: " + std::to_string(spec.number));
+  HeadlessWindow& window = windows_[spec.number];
+  window.spec = spec;
+  window.shown = !spec.hidden;
+  for (auto& [number, other] : windows_) other.active = number == spec.number && window.shown;
+  record("open " + std::to_string(spec.number));
+  if (window.shown) record("show " + std::to_string(spec.number));
+  return true;
+}
+
+void HeadlessToolkit::closeWindow(int window) {
+  windowRef(window);
+  windows_.erase(window);
+  if (focus_.first == window) focus_ = {kNoParent, kUnnumbered};
+  record("close " + std::to_string(window));
+}
+
+bool HeadlessToolkit::windowExists(int window) const { return windows_.count(window) != 0; }
+
+void HeadlessToolkit::showWindow(int window) {
+  windowRef(window).shown = true;
+  record("show " + std::to_string(window));
+}
+
+void HeadlessToolkit::activateWindow(int window) {
+  for (auto& [number, other] : windows_) other.active = number == window;
+  windowRef(window).shown = true;
+  record("activate " + std::to_string(window));
+}
+
+void HeadlessToolkit::enableWindow(int window, bool enabled) { windowRef(window).enabled = enabled; }
+
+bool HeadlessToolkit::windowEnabled(int window) const { return this->window(window).enabled; }
+
+void HeadlessToolkit::setMenu(int window, const std::vector<MenuTitle>& menu) {
+  windowRef(window).menu = menu;
+}
+
+void HeadlessToolkit::paintPending() { record("paint"); }
+
+// --- Gadget creation -----------------------------------------------------------------------
+
+HeadlessGadget& HeadlessToolkit::add(int window, int gadget, GadgetKind kind, Rect place,
+                                     std::string_view text) {
+  HeadlessWindow& target = windowRef(window);
+  if (gadget != kUnnumbered) {
+    // A later gadget of the same number takes the number over, as on the real toolkit.
+    for (HeadlessGadget& old : target.gadgets)
+      if (old.number == gadget) old.number = kUnnumbered;
+  }
+  HeadlessGadget& created = target.gadgets.emplace_back();
+  created.kind = kind;
+  created.number = gadget;
+  created.place = place;
+  created.text = text;
+  return created;
+}
+
+void HeadlessToolkit::addLabel(int window, int gadget, Rect place, std::string_view text) {
+  add(window, gadget, GadgetKind::Label, place, text);
+}
+void HeadlessToolkit::addTextField(int window, int gadget, Rect place) {
+  add(window, gadget, GadgetKind::TextField, place, "");
+}
+void HeadlessToolkit::addReadOnlyText(int window, int gadget, Rect place) {
+  add(window, gadget, GadgetKind::ReadOnlyText, place, "");
+}
+void HeadlessToolkit::addComboBox(int window, int gadget, Rect place) {
+  add(window, gadget, GadgetKind::ComboBox, place, "");
+}
+void HeadlessToolkit::addOption(int window, int gadget, Rect place, std::string_view text, int group) {
+  add(window, gadget, GadgetKind::Option, place, text).group = group;
+}
+void HeadlessToolkit::addCheckBox(int window, int gadget, Rect place, std::string_view text) {
+  add(window, gadget, GadgetKind::CheckBox, place, text);
+}
+void HeadlessToolkit::addFrame(int window, Rect place, std::string_view caption) {
+  add(window, kUnnumbered, GadgetKind::Frame, place, caption);
+}
+void HeadlessToolkit::addPicture(int window, int gadget, Rect place, int imageSlot) {
+  add(window, gadget, GadgetKind::Picture, place, "").image = imageSlot;
+}
+void HeadlessToolkit::addButton(int window, int gadget, Rect place, std::string_view text) {
+  add(window, gadget, GadgetKind::Button, place, text);
+}
+void HeadlessToolkit::addHyperlink(int window, int gadget, Rect place, std::string_view text,
+                                   Rgb hoverColour) {
+  add(window, gadget, GadgetKind::Hyperlink, place, text).hoverColour = hoverColour;
+}
+void HeadlessToolkit::addList(int window, int gadget, Rect place, const std::vector<ListColumn>& columns) {
+  add(window, gadget, GadgetKind::List, place, "").columns = columns;
+}
+
+// --- Gadget properties ---------------------------------------------------------------------
+
+void HeadlessToolkit::setText(int window, int gadget, std::string_view text) {
+  gadgetRef(window, gadget).text = text;
+}
+std::string HeadlessToolkit::text(int window, int gadget) const {
+  const HeadlessGadget& g = this->gadget(window, gadget);
+  if (g.kind == GadgetKind::ComboBox) return g.selected == kNoSelection ? "" : g.items[g.selected].first;
+  return g.text;
+}
+void HeadlessToolkit::setEnabled(int window, int gadget, bool enabled) {
+  gadgetRef(window, gadget).enabled = enabled;
+}
+bool HeadlessToolkit::enabled(int window, int gadget) const { return this->gadget(window, gadget).enabled; }
+void HeadlessToolkit::setTextColour(int window, int gadget, std::optional<Rgb> colour) {
+  gadgetRef(window, gadget).textColour = colour;
+}
+void HeadlessToolkit::setTooltip(int window, int gadget, std::string_view text) {
+  gadgetRef(window, gadget).tooltip = text;
+}
+void HeadlessToolkit::setHandCursor(int window, int gadget) { gadgetRef(window, gadget).handCursor = true; }
+void HeadlessToolkit::setFocus(int window, int gadget) {
+  gadgetRef(window, gadget);
+  focus_ = {window, gadget};
+}
+void HeadlessToolkit::bindLeftClick(int window, int gadget, std::function<void()> action) {
+  gadgetRef(window, gadget).onLeftClick = std::move(action);
+}
+void HeadlessToolkit::setChecked(int window, int gadget, bool checked) {
+  HeadlessGadget& target = gadgetRef(window, gadget);
+  if (checked && target.kind == GadgetKind::Option) {
+    for (HeadlessGadget& other : windowRef(window).gadgets)
+      if (other.kind == GadgetKind::Option && other.group == target.group) other.checked = false;
+  }
+  target.checked = checked;
+}
+bool HeadlessToolkit::checked(int window, int gadget) const { return this->gadget(window, gadget).checked; }
+void HeadlessToolkit::setPicture(int window, int gadget, int imageSlot) {
+  gadgetRef(window, gadget).image = imageSlot;
+}
+
+void HeadlessToolkit::addItem(int window, int gadget, std::string_view text, int data) {
+  gadgetRef(window, gadget).items.emplace_back(std::string(text), data);
+}
+void HeadlessToolkit::clearItems(int window, int gadget) {
+  HeadlessGadget& target = gadgetRef(window, gadget);
+  target.items.clear();
+  target.selected = kNoSelection;
+}
+int HeadlessToolkit::itemCount(int window, int gadget) const {
+  return static_cast<int>(this->gadget(window, gadget).items.size());
+}
+std::string HeadlessToolkit::itemText(int window, int gadget, int index) const {
+  const HeadlessGadget& g = this->gadget(window, gadget);
+  return index >= 0 && index < static_cast<int>(g.items.size()) ? g.items[index].first : "";
+}
+int HeadlessToolkit::itemData(int window, int gadget, int index) const {
+  const HeadlessGadget& g = this->gadget(window, gadget);
+  return index >= 0 && index < static_cast<int>(g.items.size()) ? g.items[index].second : 0;
+}
+void HeadlessToolkit::selectItem(int window, int gadget, int index) {
+  HeadlessGadget& target = gadgetRef(window, gadget);
+  target.selected = index >= 0 && index < static_cast<int>(target.items.size()) ? index : kNoSelection;
+}
+int HeadlessToolkit::selectedItem(int window, int gadget) const { return this->gadget(window, gadget).selected; }
+
+void HeadlessToolkit::appendLine(int window, int gadget, std::string_view line) {
+  gadgetRef(window, gadget).lines.emplace_back(line);
+}
+
+void HeadlessToolkit::addRow(int window, int gadget, int position, const std::vector<std::string>& cells,
+                             RowStyle style) {
+  HeadlessGadget& list = gadgetRef(window, gadget);
+  position = std::clamp(position, 0, static_cast<int>(list.rows.size()));
+  std::vector<std::string> row = cells;
+  row.resize(list.columns.size());
+  list.rows.insert(list.rows.begin() + position, std::move(row));
+  list.rowStyles.insert(list.rowStyles.begin() + position, style);
+  if (list.selected >= position) ++list.selected;
+}
+void HeadlessToolkit::clearRows(int window, int gadget) {
+  HeadlessGadget& list = gadgetRef(window, gadget);
+  list.rows.clear();
+  list.rowStyles.clear();
+  list.selected = kNoSelection;
+}
+int HeadlessToolkit::rowCount(int window, int gadget) const {
+  return static_cast<int>(this->gadget(window, gadget).rows.size());
+}
+std::string HeadlessToolkit::cellText(int window, int gadget, int row, int column) const {
+  const HeadlessGadget& list = this->gadget(window, gadget);
+  if (row < 0 || row >= static_cast<int>(list.rows.size())) return "";
+  if (column < 0 || column >= static_cast<int>(list.rows[row].size())) return "";
+  return list.rows[row][column];
+}
+int HeadlessToolkit::selectedRow(int window, int gadget) const { return this->gadget(window, gadget).selected; }
+
+// --- Message boxes and events ----------------------------------------------------------------
+
+MessageAnswer HeadlessToolkit::messageBox(std::string_view caption, std::string_view text,
+                                          MessageButtons buttons) {
+  messages_.push_back({std::string(caption), std::string(text), buttons});
+  record("message " + std::string(text));
+  if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+  if (answers_.empty()) throw std::logic_error("unexpected question: " + std::string(text));
+  const MessageAnswer answer = answers_.front();
+  answers_.pop_front();
+  return answer;
+}
+
+Event HeadlessToolkit::waitEvent() {
+  while (!queue_.empty()) {
+    auto next = std::move(queue_.front());
+    queue_.pop_front();
+    if (auto* event = std::get_if<Event>(&next)) return *event;
+    std::get<std::function<void()>>(next)();
+  }
+  throw NoMoreEvents();
+}
+
+// --- Acting as a user ------------------------------------------------------------------------
+
+void HeadlessToolkit::chooseItem(int window, int gadget, int index) {
+  HeadlessGadget& combo = reachable(window, gadget);
+  if (combo.kind != GadgetKind::ComboBox || index < 0 || index >= static_cast<int>(combo.items.size()))
+    throw std::logic_error("no item " + std::to_string(index) + " to choose in " + describe(window, gadget));
+  combo.selected = index;
+  focus_ = {window, gadget};
+  queue_.emplace_back(Event{window, EventKind::Gadget, gadget, GadgetEvent::Change});
+}
+
+void HeadlessToolkit::chooseItem(int window, int gadget, std::string_view itemText) {
+  const HeadlessGadget& combo = this->gadget(window, gadget);
+  for (std::size_t i = 0; i < combo.items.size(); ++i) {
+    if (combo.items[i].first == itemText) return chooseItem(window, gadget, static_cast<int>(i));
+  }
+  throw std::logic_error("no item '" + std::string(itemText) + "' in " + describe(window, gadget));
+}
+
+void HeadlessToolkit::type(int window, int gadget, std::string_view text) {
+  HeadlessGadget& field = reachable(window, gadget);
+  if (field.kind != GadgetKind::TextField) throw std::logic_error("cannot type into " + describe(window, gadget));
+  field.text = text;
+  focus_ = {window, gadget};
+  queue_.emplace_back(Event{window, EventKind::Gadget, gadget, GadgetEvent::Change});
+}
+
+void HeadlessToolkit::leave(int window, int gadget) {
+  reachable(window, gadget);
+  if (focus_ == std::pair{window, gadget}) focus_ = {window, kUnnumbered};
+  queue_.emplace_back(Event{window, EventKind::Gadget, gadget, GadgetEvent::LostFocus});
+}
+
+void HeadlessToolkit::click(int window, int gadget) {
+  HeadlessGadget& target = reachable(window, gadget);
+  if (target.kind == GadgetKind::Option) setChecked(window, gadget, true);
+  if (target.kind == GadgetKind::CheckBox) target.checked = !target.checked;
+  if (target.onLeftClick) {
+    queue_.emplace_back(target.onLeftClick);
+  } else {
+    queue_.emplace_back(Event{window, EventKind::Gadget, gadget, GadgetEvent::LeftClick});
+  }
+}
+
+void HeadlessToolkit::selectRow(int window, int gadget, int row) {
+  HeadlessGadget& list = reachable(window, gadget);
+  if (list.kind != GadgetKind::List || row < 0 || row >= static_cast<int>(list.rows.size()))
+    throw std::logic_error("no row " + std::to_string(row) + " to select in " + describe(window, gadget));
+  list.selected = row;
+  focus_ = {window, gadget};
+  queue_.emplace_back(Event{window, EventKind::Gadget, gadget, GadgetEvent::Other});
+}
+
+void HeadlessToolkit::chooseMenu(int window, int item) {
+  const HeadlessWindow& target = this->window(window);
+  if (!target.enabled || !target.shown) throw std::logic_error("menu of an unreachable window " + std::to_string(window));
+  bool found = false;
+  for (const MenuTitle& title : target.menu)
+    for (const MenuItem& entry : title.items) found = found || entry.id == item;
+  if (!found) throw std::logic_error("no menu item " + std::to_string(item) + " in window " + std::to_string(window));
+  queue_.emplace_back(Event{window, EventKind::Menu, item, GadgetEvent::Other});
+}
+
+void HeadlessToolkit::pressClose(int window) {
+  const HeadlessWindow& target = this->window(window);
+  if (!target.enabled || !target.shown) throw std::logic_error("close box of an unreachable window " + std::to_string(window));
+  queue_.emplace_back(Event{window, EventKind::CloseRequest, 0, GadgetEvent::Other});
+}
+
+// --- Inspection and lookup ------------------------------------------------------------------
+
+const HeadlessWindow& HeadlessToolkit::window(int window) const {
+  const auto found = windows_.find(window);
+  if (found == windows_.end()) throw std::logic_error("no window " + std::to_string(window));
+  return found->second;
+}
+
+HeadlessWindow& HeadlessToolkit::windowRef(int window) {
+  return const_cast<HeadlessWindow&>(static_cast<const HeadlessToolkit*>(this)->window(window));
+}
+
+const HeadlessGadget& HeadlessToolkit::gadget(int window, int gadget) const {
+  for (const HeadlessGadget& candidate : this->window(window).gadgets)
+    if (candidate.number == gadget && gadget != kUnnumbered) return candidate;
+  throw std::logic_error("no " + describe(window, gadget));
+}
+
+HeadlessGadget& HeadlessToolkit::gadgetRef(int window, int gadget) {
+  return const_cast<HeadlessGadget&>(static_cast<const HeadlessToolkit*>(this)->gadget(window, gadget));
+}
+
+HeadlessGadget& HeadlessToolkit::reachable(int window, int gadget) {
+  const HeadlessWindow& target = this->window(window);
+  HeadlessGadget& g = gadgetRef(window, gadget);
+  if (!target.shown || !target.enabled || !g.enabled)
+    throw std::logic_error("a user cannot reach " + describe(window, gadget));
+  return g;
+}
+
+bool HeadlessToolkit::windowShown(int window) const { return windowExists(window) && this->window(window).shown; }
+
+std::vector<const HeadlessGadget*> HeadlessToolkit::unnumberedGadgets(int window) const {
+  std::vector<const HeadlessGadget*> result;
+  for (const HeadlessGadget& g : this->window(window).gadgets)
+    if (g.number == kUnnumbered) result.push_back(&g);
+  return result;
+}
+
+void HeadlessToolkit::record(std::string entry) {
+  journal_.push_back(std::move(entry));
+  if (observer_) observer_(journal_.back());
+}
+
+}  // namespace gui

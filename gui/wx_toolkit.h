@@ -1,0 +1,14 @@
+#pragma once
+// The on-screen backend of the toolkit layer, built on wxWidgets. This header names no wx
+// type, so the rest of the program never includes wx headers.
+
+#include <memory>
+
+#include "gui/toolkit.h"
+
+namespace gui {
+
+// Starts wxWidgets and returns the toolkit; empty when no display can be opened.
+std::unique_ptr<Toolkit> createWxToolkit(int argc, char** argv);
+
+}  // namespace gui
