@@ -1,0 +1,71 @@
+#pragma once
+// What the air cooler and the condenser selections have in common: the capacity lookup, the
+// choice of the smallest model that covers the duty between its neighbours, and the number
+// texts of a result row.
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalog/records.h"
+
+namespace selection {
+
+inline constexpr int kResultColumns = 13;
+using ResultCells = std::array<std::string, kResultColumns>;
+
+enum class RowRole {
+  Smaller,  // the next smaller model, which falls short
+  Chosen,   // the smallest model that covers the duty
+  Larger,   // the next larger model
+  Nothing,  // no model qualifies: one row of empty cells
+};
+
+struct ResultRow {
+  RowRole role = RowRole::Nothing;
+  ResultCells cells;
+  friend bool operator==(const ResultRow&, const ResultRow&) = default;
+};
+
+// The capacity in W at the key texts (compared exactly, as texts): every row is visited and
+// the last matching row wins; 0 when no row matches.
+float lookUpCapacity(const catalog::RatingTable& table, std::string_view temperatureKey,
+                     std::string_view deltaKey);
+
+// Column 1 (capacity in kW, 3 decimals) and column 2 (deviation from the requirement in %,
+// 1 decimal) of a row, in single precision.
+std::string capacityKilowattText(float capacityWatts);
+std::string deviationText(float capacityWatts, float requiredWatts);
+
+// Sorts the working copy by capacity (stable: equal capacities keep catalog order), chooses
+// the first record whose capacity reaches the requirement (which must be above 0), and returns
+// its row between the rows of its neighbours in the copy. A neighbour with the chosen model's
+// name is not shown. No qualifying record gives the one empty row. describe(record) gives the
+// catalog texts of a row; the number columns 1 and 2 are filled here.
+template <typename Record, typename Describe>
+std::vector<ResultRow> chooseAmongNeighbours(std::vector<Record>& copy, float requiredWatts,
+                                             Describe describe) {
+  std::stable_sort(copy.begin(), copy.end(),
+                   [](const Record& a, const Record& b) { return a.capacity < b.capacity; });
+  const auto chosen = std::find_if(copy.begin(), copy.end(), [&](const Record& record) {
+    return requiredWatts > 0 && requiredWatts <= record.capacity;
+  });
+  if (chosen == copy.end()) return std::vector<ResultRow>(1);
+  const auto larger = chosen + 1 == copy.end() ? chosen : chosen + 1;
+  const auto smaller = chosen == copy.begin() ? chosen : chosen - 1;
+  auto rowOf = [&](RowRole role, const Record& record) {
+    ResultRow row{role, describe(record)};
+    row.cells[1] = capacityKilowattText(record.capacity);
+    row.cells[2] = deviationText(record.capacity, requiredWatts);
+    return row;
+  };
+  std::vector<ResultRow> rows;
+  if (smaller->modelName != chosen->modelName) rows.push_back(rowOf(RowRole::Smaller, *smaller));
+  rows.push_back(rowOf(RowRole::Chosen, *chosen));
+  if (larger->modelName != chosen->modelName) rows.push_back(rowOf(RowRole::Larger, *larger));
+  return rows;
+}
+
+}  // namespace selection
