@@ -22,6 +22,12 @@ std::size_t skipDigits(std::string_view text, std::size_t i) {
   return i;
 }
 
+// Steps over an optional sign at i; true for a minus.
+bool takeSign(std::string_view text, std::size_t& i) {
+  if (i >= text.size() || (text[i] != '+' && text[i] != '-')) return false;
+  return text[i++] == '-';
+}
+
 // Drops a minus sign from a text whose digits are all zero ("-0.00" -> "0.00").
 void dropSignOfZero(std::string& text) {
   if (!text.empty() && text[0] == '-' && text.find_first_of("123456789") == std::string::npos) {
@@ -33,11 +39,7 @@ void dropSignOfZero(std::string& text) {
 
 float textToFloat(std::string_view text) {
   std::size_t i = skipBlanks(text);
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    negative = text[i] == '-';
-    ++i;
-  }
+  const bool negative = takeSign(text, i);
   const std::size_t start = i;
   std::size_t end = skipDigits(text, i);
   bool anyDigit = end > start;
@@ -70,11 +72,7 @@ float textToFloat(std::string_view text) {
 
 int textToInt(std::string_view text) {
   std::size_t i = skipBlanks(text);
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    negative = text[i] == '-';
-    ++i;
-  }
+  const bool negative = takeSign(text, i);
   long long value = 0;
   for (; i < text.size() && isDigit(text[i]); ++i) {
     value = value * 10 + (text[i] - '0');
