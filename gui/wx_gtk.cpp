@@ -1,0 +1,159 @@
+// The backend's direct use of GTK 3, below wx.
+
+#include "gui/wx_gtk.h"
+
+#include <utility>
+
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
+
+namespace gui::wx {
+
+#ifdef __WXGTK__
+
+namespace {
+
+// Names given to the GTK widgets of our windows; the style sheet selects them.
+constexpr const char* kClientWidgetName = "orvex-client";
+constexpr const char* kFrameWidgetName = "orvex-frame";
+
+constexpr const char* kStyleSheet = R"css(
+#orvex-client entry {
+  min-height: 0; padding-top: 0; padding-bottom: 0; padding-left: 3px; padding-right: 3px;
+}
+#orvex-client button {
+  min-height: 0; min-width: 0; padding: 0 6px;
+}
+#orvex-client combobox button {
+  padding: 0 2px 0 4px;
+}
+#orvex-client combobox arrow {
+  min-height: 12px; min-width: 12px;
+}
+#orvex-client checkbutton, #orvex-client radiobutton {
+  min-height: 0; padding: 0;
+}
+#orvex-client check, #orvex-client radio {
+  min-height: 13px; min-width: 13px; margin: 0 4px 0 0; padding: 0;
+}
+#orvex-client scrolledwindow undershoot, #orvex-client scrolledwindow overshoot {
+  background: none;
+}
+#orvex-frame menubar {
+  padding: 0; min-height: 0;
+}
+#orvex-frame menubar > menuitem {
+  min-height: 0; padding: 3px 6px 4px 6px;
+}
+)css";
+
+void nameWidget(wxWindow* window, const char* name) {
+  if (window && window->GetHandle()) gtk_widget_set_name(window->GetHandle(), name);
+}
+
+// A GTK combo box opened without a chosen item highlights its first item, so that the first
+// press of the down key goes to the second one. On Windows, for which the program was made,
+// such a list opens with nothing highlighted and the first press chooses the first item. The
+// highlight is taken away once GTK has finished opening the list.
+gboolean unhighlightOpenList(gpointer data) {
+  auto* combo = static_cast<GtkWidget*>(data);
+  if (listShown(combo) && gtk_combo_box_get_active(GTK_COMBO_BOX(combo)) < 0) {
+    for (GList* menu = gtk_menu_get_for_attach_widget(combo); menu; menu = menu->next) {
+      gtk_menu_shell_deselect(GTK_MENU_SHELL(menu->data));
+    }
+  }
+  g_object_unref(combo);
+  return G_SOURCE_REMOVE;  // runs once
+}
+
+void onPopupShownChanged(GObject* combo, GParamSpec*, gpointer) {
+  g_idle_add(&unhighlightOpenList, g_object_ref(combo));
+}
+
+}  // namespace
+
+void installStyleSheet() {
+  GdkScreen* screen = gdk_screen_get_default();
+  if (!screen) return;
+  GtkCssProvider* provider = gtk_css_provider_new();
+  gtk_css_provider_load_from_data(provider, kStyleSheet, -1, nullptr);
+  gtk_style_context_add_provider_for_screen(screen, GTK_STYLE_PROVIDER(provider),
+                                            GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+  g_object_unref(provider);  // the screen keeps its own reference
+}
+
+void nameFrameWidget(wxWindow* frame) { nameWidget(frame, kFrameWidgetName); }
+
+void nameClientWidget(wxWindow* panel) { nameWidget(panel, kClientWidgetName); }
+
+void openListsUnhighlighted(wxChoice* choice) {
+  if (!choice->GetHandle()) return;
+  g_signal_connect(choice->GetHandle(), "notify::popup-shown", G_CALLBACK(&onPopupShownChanged),
+                   nullptr);
+}
+
+bool listShown(WXWidget combo) {
+  gboolean shown = FALSE;
+  g_object_get(combo, "popup-shown", &shown, nullptr);
+  return shown != FALSE;
+}
+
+bool widgetWithin(WXWidget widget, WXWidget container) {
+  return widget && container && (widget == container || gtk_widget_is_ancestor(widget, container));
+}
+
+struct FocusFollower::Signals {
+  // Runs before GTK moves the focus, so the window still reports the old focus widget.
+  static void onSetFocus(GtkWindow* window, GtkWidget* newFocus, gpointer follower) {
+    static_cast<FocusFollower*>(follower)->handler_(gtk_window_get_focus(window), newFocus);
+  }
+
+  static gboolean onFocusOut(GtkWidget* window, GdkEvent*, gpointer follower) {
+    static_cast<FocusFollower*>(follower)->handler_(gtk_window_get_focus(GTK_WINDOW(window)),
+                                                    nullptr);
+    return FALSE;  // GTK goes on handling the event
+  }
+};
+
+bool FocusFollower::start(wxWindow* window, Handler handler) {
+  widget_ = window->GetHandle();
+  if (!widget_) return false;
+  handler_ = std::move(handler);
+  connections_.push_back(
+      g_signal_connect(widget_, "set-focus", G_CALLBACK(&Signals::onSetFocus), this));
+  connections_.push_back(
+      g_signal_connect(widget_, "focus-out-event", G_CALLBACK(&Signals::onFocusOut), this));
+  return true;
+}
+
+void FocusFollower::stop() {
+  for (gulong connection : connections_) {
+    if (connection) g_signal_handler_disconnect(widget_, connection);
+  }
+  connections_.clear();
+}
+
+#else  // no GTK underneath
+
+void installStyleSheet() {}
+
+void nameFrameWidget(wxWindow*) {}
+
+void nameClientWidget(wxWindow*) {}
+
+void openListsUnhighlighted(wxChoice*) {}
+
+bool listShown(WXWidget) { return false; }
+
+bool widgetWithin(WXWidget widget, WXWidget container) {
+  return widget && container && widget == container;
+}
+
+bool FocusFollower::start(wxWindow*, Handler) { return false; }
+
+void FocusFollower::stop() {}
+
+#endif
+
+}  // namespace gui::wx

@@ -1,0 +1,218 @@
+// Lists: the table model, the cell renderer and the grid control.
+
+#include "gui/wx_list.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "gui/wx_convert.h"
+#include "gui/wx_look.h"
+
+namespace gui::wx {
+namespace {
+
+// Cells of a list. The selected row of a list without the keyboard focus stays marked in a
+// light grey with the cells' own text colours; the grid would keep its white selection text,
+// hardly readable on that grey.
+class ListCellRenderer : public wxGridCellStringRenderer {
+ public:
+  void Draw(wxGrid& grid, wxGridCellAttr& attr, wxDC& dc, const wxRect& rect, int row, int col,
+            bool isSelected) override {
+    wxWindow* focus = wxWindow::FindFocus();
+    const bool focused = focus && (focus == &grid || grid.IsDescendant(focus));
+    if (!isSelected || focused || !grid.IsThisEnabled()) {
+      wxGridCellStringRenderer::Draw(grid, attr, dc, rect, row, col, isSelected);
+      return;
+    }
+    wxGridCellAttr* inactive = attr.Clone();
+    inactive->SetBackgroundColour(kInactiveSelection);
+    wxGridCellStringRenderer::Draw(grid, *inactive, dc, rect, row, col, false);
+    inactive->DecRef();
+  }
+
+  wxGridCellRenderer* Clone() const override { return new ListCellRenderer; }
+
+ private:
+  inline static const wxColour kInactiveSelection{0xcc, 0xcc, 0xcc};
+};
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// List model.
+
+ListTable::ListTable(std::vector<ListColumn> columns) : columns_(std::move(columns)) {}
+
+int ListTable::GetNumberRows() { return static_cast<int>(rows_.size()); }
+
+int ListTable::GetNumberCols() { return static_cast<int>(columns_.size()); }
+
+wxString ListTable::GetValue(int row, int col) {
+  const std::string* cell = find(row, col);
+  return cell ? toWx(*cell) : wxString();
+}
+
+bool ListTable::IsEmptyCell(int row, int col) {
+  const std::string* cell = find(row, col);
+  return !cell || cell->empty();
+}
+
+wxString ListTable::GetColLabelValue(int col) {
+  if (col < 0 || col >= GetNumberCols()) return {};
+  return toWx(columns_[static_cast<std::size_t>(col)].title);
+}
+
+wxGridCellAttr* ListTable::GetAttr(int row, int col, wxGridCellAttr::wxAttrKind) {
+  if (row < 0 || row >= GetNumberRows()) return nullptr;
+  const RowStyle& style = rows_[static_cast<std::size_t>(row)].style;
+  const bool colouredText = col == 0 && style.firstCellColour.has_value();
+  if (!style.background && !colouredText) return nullptr;
+  auto* attr = new wxGridCellAttr;
+  if (style.background) attr->SetBackgroundColour(toWx(*style.background));
+  if (colouredText) attr->SetTextColour(toWx(*style.firstCellColour));
+  return attr;
+}
+
+const std::string* ListTable::find(int row, int col) const {
+  if (row < 0 || row >= static_cast<int>(rows_.size()) || col < 0) return nullptr;
+  const Row& r = rows_[static_cast<std::size_t>(row)];
+  if (col >= static_cast<int>(r.cells.size())) return nullptr;
+  return &r.cells[static_cast<std::size_t>(col)];
+}
+
+// ---------------------------------------------------------------------------------------------
+// List control.
+
+ListGrid::ListGrid(wxWindow* parent, const Rect& place, ListTable* table, const wxFont& font)
+    : wxGrid(parent, wxID_ANY, positionOf(place), sizeOf(place), wxWANTS_CHARS | wxBORDER_SIMPLE) {
+  SetTable(table, true, wxGridSelectRows);
+  SetRowLabelSize(0);
+  UseNativeColHeader(true);
+  SetColLabelSize(kListHeaderHeight);
+  SetColLabelAlignment(wxALIGN_LEFT, wxALIGN_CENTRE);
+  SetLabelFont(font);
+  SetDefaultCellFont(font);
+  SetDefaultRowSize(kListRowHeight, true);
+  SetDefaultCellAlignment(wxALIGN_LEFT, wxALIGN_CENTRE);
+  SetDefaultCellFitMode(wxGridFitMode::Ellipsize());
+  SetDefaultRenderer(new ListCellRenderer);
+  SetDefaultCellBackgroundColour(*wxWHITE);
+  SetDefaultCellTextColour(*wxBLACK);
+  SetGridLineColour(wxColour(0xdc, 0xdc, 0xdc));
+  EnableGridLines(true);
+  EnableEditing(false);
+  DisableDragRowSize();
+  DisableDragGridSize();
+  DisableHidingColumns();
+  EnableDragColMove(true);
+  SetCellHighlightPenWidth(0);
+  SetCellHighlightROPenWidth(0);
+  SetTabBehaviour(Tab_Leave);
+  SetScrollRate(1, kListRowHeight);
+  if (GetGridWindow()) GetGridWindow()->SetBackgroundColour(*wxWHITE);
+  const auto& columns = table->columns();
+  for (std::size_t c = 0; c < columns.size(); ++c) {
+    const int col = static_cast<int>(c);
+    if (columns[c].width <= 0) {
+      HideCol(col);
+    } else {
+      SetColSize(col, columns[c].width);
+    }
+  }
+
+  Bind(wxEVT_GRID_CELL_LEFT_CLICK, &ListGrid::onLeftClick, this);
+  Bind(wxEVT_GRID_CELL_LEFT_DCLICK, &ListGrid::onOtherClick, this);
+  Bind(wxEVT_GRID_CELL_RIGHT_CLICK, &ListGrid::onOtherClick, this);
+  Bind(wxEVT_GRID_SELECT_CELL, &ListGrid::onCurrentCell, this);
+  Bind(wxEVT_GRID_RANGE_SELECTING, &ListGrid::onRangeSelecting, this);
+  Bind(wxEVT_GRID_RANGE_SELECTED, &ListGrid::onRangeSelected, this);
+}
+
+void ListGrid::rowsInserted(int position, int count) {
+  if (selected_ != kNoSelection && selected_ >= position) selected_ += count;
+  wxGridTableMessage message(GetTable(), wxGRIDTABLE_NOTIFY_ROWS_INSERTED, position, count);
+  ++programChange_;
+  ProcessTableMessage(message);
+  ClearAttrCache();
+  --programChange_;
+  showSelection(false);
+  ForceRefresh();
+}
+
+void ListGrid::rowsCleared(int count) {
+  selected_ = kNoSelection;
+  wxGridTableMessage message(GetTable(), wxGRIDTABLE_NOTIFY_ROWS_DELETED, 0, count);
+  ++programChange_;
+  ClearSelection();
+  ProcessTableMessage(message);
+  ClearAttrCache();
+  --programChange_;
+  ForceRefresh();
+}
+
+void ListGrid::select(int row) {
+  selected_ = row >= 0 && row < GetNumberRows() ? row : kNoSelection;
+  showSelection();
+}
+
+void ListGrid::showSelection(bool scroll) {
+  ++programChange_;
+  ClearSelection();
+  if (selected_ != kNoSelection) {
+    if (GetGridCursorRow() != selected_) SetGridCursor(selected_, firstVisibleColumn());
+    SelectRow(selected_);
+    if (scroll) MakeCellVisible(selected_, std::max(0, GetGridCursorCol()));
+  }
+  --programChange_;
+}
+
+void ListGrid::showSelectionLater() {
+  if (repairPending_) return;
+  repairPending_ = true;
+  CallAfter([this] {
+    repairPending_ = false;
+    showSelection();
+  });
+}
+
+void ListGrid::onLeftClick(wxGridEvent& event) {
+  // Not skipped: the grid's own click handling (ranges, ctrl toggling) is left out.
+  SetFocus();
+  select(event.GetRow());
+  if (onUserClick) onUserClick();
+}
+
+void ListGrid::onOtherClick(wxGridEvent& event) { select(event.GetRow()); }
+
+void ListGrid::onCurrentCell(wxGridEvent& event) {
+  event.Skip();
+  if (programChange_ > 0) return;
+  const int row = event.GetRow();
+  if (row == selected_) {
+    showSelectionLater();
+    return;
+  }
+  CallAfter([this, row] {
+    if (row < 0 || row >= GetNumberRows() || row == selected_) return;
+    select(row);
+    if (onUserChange) onUserChange();
+  });
+}
+
+void ListGrid::onRangeSelecting(wxGridRangeSelectEvent& event) {
+  if (programChange_ == 0) event.Veto();
+}
+
+void ListGrid::onRangeSelected(wxGridRangeSelectEvent& event) {
+  event.Skip();
+  if (programChange_ == 0) showSelectionLater();
+}
+
+int ListGrid::firstVisibleColumn() const {
+  for (int col = 0; col < GetNumberCols(); ++col) {
+    if (IsColShown(col)) return col;
+  }
+  return 0;
+}
+
+}  // namespace gui::wx

@@ -1,0 +1,74 @@
+#pragma once
+// What the backend keeps of each program window and each of its gadgets.
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <wx/radiobut.h>
+#include <wx/string.h>
+#include <wx/window.h>
+
+#include "gui/toolkit.h"
+
+namespace gui::wx {
+
+class ListTable;
+class ListGrid;
+class ProgramFrame;
+class ClientPanel;
+
+enum class Kind {
+  Label,
+  TextField,
+  ReadOnlyText,
+  ComboBox,
+  Option,
+  CheckBox,
+  Frame,
+  Picture,
+  Button,
+  Hyperlink,
+  List
+};
+
+struct GadgetRecord {
+  Kind kind = Kind::Label;
+  int number = kUnnumbered;
+  Rect place;
+  wxWindow* control = nullptr;  // empty for pictures, which the client panel draws
+  // Pictures, which are no native controls: their image, state and tooltip. The hand cursor
+  // is kept for labels too, which show it through the client panel as well.
+  int imageSlot = kNoImage;
+  bool enabled = true;
+  wxString tooltip;
+  bool handCursor = false;
+  // Any gadget.
+  std::function<void()> onLeftClick;
+  // Options: the hidden button that is on while none of the group's options is.
+  wxRadioButton* groupBlank = nullptr;
+  // Combo boxes: the number stored with each item.
+  std::vector<int> itemData;
+  // Lists.
+  ListGrid* grid = nullptr;
+  ListTable* table = nullptr;
+};
+
+struct WindowRecord {
+  WindowSpec wanted;  // as the program opened it
+  int owner = kNoParent;  // the owner window it was really given (the one asked for existed)
+  ProgramFrame* frame = nullptr;
+  ClientPanel* panel = nullptr;
+  std::vector<std::unique_ptr<GadgetRecord>> gadgets;  // creation order
+  std::map<int, GadgetRecord*> numbered;
+  std::map<int, int> menuItems;  // wx command id -> program menu item id
+  bool enabled = true;
+  bool placed = false;
+  bool followsFocus = false;  // combo boxes' focus losses come from the frame (ProgramFrame)
+  std::optional<int> lastOptionGroup;
+  wxRadioButton* groupBlank = nullptr;  // hidden first button of the latest option group
+};
+
+}  // namespace gui::wx
