@@ -24,15 +24,15 @@ const Image* HeadlessToolkit::image(int slot) const {
   return found == images_.end() ? nullptr : &found->second;
 }
 
-bool HeadlessToolkit::openWindow(const WindowSpec& spec) {
-  if (std::find(failing_.begin(), failing_.end(), spec.number) != failing_.end()) return false;
-  if (windows_.count(spec.number)) throw std::logic_error("window opened twice: " + std::to_string(spec.number));
-  HeadlessWindow& window = windows_[spec.number];
-  window.spec = spec;
-  window.shown = !spec.hidden;
-  for (auto& [number, other] : windows_) other.active = number == spec.number && window.shown;
-  record("open " + std::to_string(spec.number));
-  if (window.shown) record("show " + std::to_string(spec.number));
+bool HeadlessToolkit::openWindow(const WindowSpec& layout) {
+  if (std::find(failing_.begin(), failing_.end(), layout.number) != failing_.end()) return false;
+  if (windows_.count(layout.number)) throw std::logic_error("window opened twice: " + std::to_string(layout.number));
+  HeadlessWindow& window = windows_[layout.number];
+  window.layout = layout;
+  window.shown = !layout.hidden;
+  for (auto& [number, other] : windows_) other.active = number == layout.number && window.shown;
+  record("open " + std::to_string(layout.number));
+  if (window.shown) record("show " + std::to_string(layout.number));
   return true;
 }
 

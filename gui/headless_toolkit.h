@@ -50,7 +50,7 @@ struct HeadlessGadget {
 };
 
 struct HeadlessWindow {
-  WindowSpec spec;
+  WindowSpec layout;
   bool shown = false;
   bool enabled = true;
   bool active = false;
@@ -69,7 +69,7 @@ class HeadlessToolkit final : public Toolkit {
   // --- Toolkit ---
   void setImage(int slot, Image image) override;
   const Image* image(int slot) const override;
-  bool openWindow(const WindowSpec& spec) override;
+  bool openWindow(const WindowSpec& layout) override;
   void closeWindow(int window) override;
   bool windowExists(int window) const override;
   void showWindow(int window) override;

@@ -104,7 +104,7 @@ class Toolkit {
   virtual const Image* image(int slot) const = 0;
 
   // Windows. openWindow returns false when the window cannot be opened.
-  virtual bool openWindow(const WindowSpec& spec) = 0;
+  virtual bool openWindow(const WindowSpec& layout) = 0;
   virtual void closeWindow(int window) = 0;
   virtual bool windowExists(int window) const = 0;
   virtual void showWindow(int window) = 0;

@@ -75,7 +75,7 @@ TEST_F(ShellTest, SplashWindowAndMainWindowLookAsDesigned) {
   std::vector<gui::HeadlessGadget> splashGadgets;
   toolkit_.onJournal([&](const std::string& entry) {
     if (entry == "paint" && toolkit_.windowExists(app::kSplashWindow) && splashGadgets.empty()) {
-      splash = toolkit_.window(app::kSplashWindow).spec;
+      splash = toolkit_.window(app::kSplashWindow).layout;
       splashGadgets = toolkit_.window(app::kSplashWindow).gadgets;
     }
   });
@@ -89,11 +89,11 @@ TEST_F(ShellTest, SplashWindowAndMainWindowLookAsDesigned) {
   EXPECT_EQ(splashGadgets[0].image, 6);
 
   const gui::HeadlessWindow& main = toolkit_.window(app::kMainWindow);
-  EXPECT_EQ(main.spec.title, "ORVEX-selection 2 - подбор оборудования ORVEX®");
-  EXPECT_EQ(std::pair(main.spec.width, main.spec.height), std::pair(800, 620));
-  EXPECT_EQ(main.spec.style, gui::FrameStyle::Main);
-  EXPECT_EQ(main.spec.placement, gui::Placement::CentreOnScreen);
-  EXPECT_TRUE(main.spec.hidden);
+  EXPECT_EQ(main.layout.title, "ORVEX-selection 2 - подбор оборудования ORVEX®");
+  EXPECT_EQ(std::pair(main.layout.width, main.layout.height), std::pair(800, 620));
+  EXPECT_EQ(main.layout.style, gui::FrameStyle::Main);
+  EXPECT_EQ(main.layout.placement, gui::Placement::CentreOnScreen);
+  EXPECT_TRUE(main.layout.hidden);
   ASSERT_EQ(main.menu.size(), 2u);
   EXPECT_EQ(main.menu[0].title, "Программа");
   EXPECT_EQ(main.menu[0].items[0].text, "Выйти");

@@ -67,10 +67,10 @@ class CoolerWindowTest : public ::testing::Test {
 
 TEST_F(CoolerWindowTest, OpensWithItsLayoutAndInitialState) {
   const gui::HeadlessWindow& window = toolkit_.window(W);
-  EXPECT_EQ(window.spec.title, "Подбор воздухоохладителя ORVEX®");
-  EXPECT_EQ(std::pair(window.spec.width, window.spec.height), std::pair(800, 495));
-  EXPECT_EQ(window.spec.parent, app::kMainWindow);
-  EXPECT_EQ(window.spec.placement, gui::Placement::CentreOnParent);
+  EXPECT_EQ(window.layout.title, "Подбор воздухоохладителя ORVEX®");
+  EXPECT_EQ(std::pair(window.layout.width, window.layout.height), std::pair(800, 495));
+  EXPECT_EQ(window.layout.parent, app::kMainWindow);
+  EXPECT_EQ(window.layout.placement, gui::Placement::CentreOnParent);
   ASSERT_EQ(window.menu.size(), 3u);
   EXPECT_EQ(window.menu[0].title, "Окно");
   EXPECT_EQ(window.menu[0].items[0].id, kMenuClose);
