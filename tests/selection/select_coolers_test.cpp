@@ -56,13 +56,11 @@ class SmallSeries {
 };
 
 CoolerInputs inputs(float requiredWatts, const char* refrigerant = "R404a/R507") {
-  CoolerInputs in;
-  in.refrigerant = refrigerant;
-  in.requiredWatts = requiredWatts;
-  in.seriesCode = 1;
-  in.temperatureKey = "-10";
-  in.deltaKey = "8";
-  return in;
+  return CoolerInputs{.refrigerant = refrigerant,
+                      .requiredWatts = requiredWatts,
+                      .seriesCode = 1,
+                      .temperatureKey = "-10",
+                      .deltaKey = "8"};
 }
 
 // Model name, capacity and deviation of each row, with its role.
