@@ -1,0 +1,95 @@
+# Shared steps of the on-screen scenarios: a virtual screen with a light window manager, the
+# real program started in a scratch directory, screenshots, and checks of what they show.
+# Usage: source lib.sh <program> <work dir>
+
+set -euo pipefail
+PROGRAM="$(realpath "$1")"
+WORK="$2"
+PICTURES="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../resources/pictures" && pwd)"
+rm -rf "$WORK" && mkdir -p "$WORK"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+log() { echo "[$(date +%T.%N | cut -c1-12)] $*"; }
+
+start_screen() {
+  local n
+  for n in $(seq 90 140); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then break; fi
+  done
+  export DISPLAY=":$n"
+  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+  openbox >"$WORK/openbox.log" 2>&1 &
+  WM_PID=$!
+  sleep 0.5
+  trap stop_all EXIT
+}
+
+stop_all() {
+  [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
+  [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null || true
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+
+start_program() {
+  (cd "$WORK" && exec "$PROGRAM" >"$WORK/program.log" 2>&1) &
+  APP_PID=$!
+  APP_START=$(date +%s%N)
+}
+
+# Milliseconds since the program was started.
+elapsed_ms() { echo $(( ($(date +%s%N) - APP_START) / 1000000 )); }
+
+sleep_until_ms() {
+  local wait_ms=$(( $1 - $(elapsed_ms) ))
+  [ "$wait_ms" -gt 0 ] && sleep "$(awk "BEGIN { print $wait_ms / 1000 }")"
+  return 0
+}
+
+screenshot() { import -window root "$WORK/$1.png"; log "screenshot $1.png"; }
+
+# Waits for a window whose title matches; prints its id.
+wait_window() {
+  local id=""
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  fail "no window '$1'"
+}
+
+# Prints "x y" of a window's top-left corner on the screen (inside the manager's frame).
+window_origin() {
+  xwininfo -id "$1" | awk -F: '/Absolute upper-left X/{x=$2} /Absolute upper-left Y/{y=$2} END{print x+0, y+0}'
+}
+
+# Normalised root-mean-square difference between a region of a screenshot and a picture
+# (0 = identical, 1 = opposite).
+region_difference() { # shot x y picture
+  local w h
+  read -r w h < <(identify -format '%w %h' "$4")
+  convert "$WORK/$1.png" -crop "${w}x${h}+$2+$3" +repage "$WORK/crop.png"
+  { compare -metric RMSE "$WORK/crop.png" "$4" null: 2>&1 || true; } | sed 's/.*(\(.*\))/\1/'
+}
+
+# Finds how far below a window's origin a picture starts (the menu bar height), trying
+# 0 to 80 pixels; prints the offset or fails.
+find_picture_offset() { # shot x y picture
+  local dy d
+  for dy in $(seq 0 80); do
+    d=$(region_difference "$1" "$2" $(( $3 + dy )) "$4")
+    if awk "BEGIN { exit !($d < 0.08) }"; then echo "$dy"; return 0; fi
+  done
+  fail "picture $(basename "$4") not found below $2,$3 in $1.png"
+}
+
+# Counts the pixels of one colour (R,G,B, within 10 % for anti-aliased text) in a region of a
+# screenshot.
+count_colour() { # shot x y w h r g b
+  convert "$WORK/$1.png" -crop "$4x$5+$2+$3" +repage -fuzz 10% -fill black +opaque "rgb($6,$7,$8)" \
+    -fill white -opaque "rgb($6,$7,$8)" -format '%[fx:round(mean*w*h)]' info:
+}

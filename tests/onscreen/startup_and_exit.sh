@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The real program: the splash shows around 2 s after start, the main window with its picture
+# around 7 s; "Программа" -> "Выйти" -> Yes ends the process with exit code 0.
+source "$(dirname "$0")/lib.sh" "$@"
+start_screen
+start_program
+
+# The splash: borderless, centred on the 1280 x 1024 screen.
+sleep_until_ms 2000
+screenshot splash
+d=$(region_difference splash $(( (1280 - 455) / 2 )) $(( (1024 - 297) / 2 )) "$PICTURES/splash.png")
+log "splash difference $d"
+awk "BEGIN { exit !($d < 0.08) }" || fail "the splash picture is not on screen at 2 s"
+xdotool search --onlyvisible --name "ORVEX-selection 2" >/dev/null 2>&1 && fail "main window shown during the splash"
+
+# The main window with its background picture.
+sleep_until_ms 7000
+main=$(wait_window "ORVEX-selection 2")
+screenshot main
+read -r x y < <(window_origin "$main")
+menu_height=$(find_picture_offset main "$x" "$y" "$PICTURES/main_background.png")
+log "main window at $x,$y; picture $menu_height px below its top"
+
+# Программа -> Выйти, then Yes.
+xdotool mousemove $(( x + 30 )) $(( y + menu_height / 2 )) click 1
+sleep 0.7
+screenshot menu
+xdotool key Down Return
+sleep 1
+screenshot question
+xdotool key Return
+for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$APP_PID" 2>/dev/null && fail "the program did not end after Yes"
+wait "$APP_PID" && code=0 || code=$?
+APP_PID=""
+[ "$code" -eq 0 ] || fail "exit code $code"
+echo "PASS: splash, main window and exit with code 0"
