@@ -1,7 +1,7 @@
 // ORVEX-selection: selection of ORVEX air coolers and condensers.
 
 #include "app/program.h"
-#include "gui/wx_toolkit.h"
+#include "gui/wx/wx_toolkit.h"
 #include "platform/clock.h"
 
 #include <cstdio>

@@ -9,7 +9,7 @@
 
 #include "app/main_window_ids.h"
 #include "catalog/catalog.h"
-#include "gui/headless_toolkit.h"
+#include "gui/headless/headless_toolkit.h"
 #include "selection/window_numbers.h"
 #include "support/fake_clock.h"
 #include "support/serve_queued.h"

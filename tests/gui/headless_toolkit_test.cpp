@@ -1,7 +1,7 @@
 // The headless toolkit keeps the rules of the real one: program changes raise no events, user
 // actions do, and a test cannot act where a user could not.
 
-#include "gui/headless_toolkit.h"
+#include "gui/headless/headless_toolkit.h"
 
 #include <gtest/gtest.h>
 

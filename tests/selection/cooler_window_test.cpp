@@ -5,7 +5,7 @@
 #include "app/main_window_ids.h"
 #include "app/program.h"
 #include "catalog/catalog.h"
-#include "gui/headless_toolkit.h"
+#include "gui/headless/headless_toolkit.h"
 #include "platform/number_text.h"
 #include "selection/cooler_window_ids.h"
 #include "selection/window_numbers.h"

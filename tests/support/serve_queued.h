@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "app/shell.h"
-#include "gui/headless_toolkit.h"
+#include "gui/headless/headless_toolkit.h"
 
 namespace testing_support {
 

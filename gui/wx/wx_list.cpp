@@ -1,12 +1,12 @@
 // Lists: the table model, the cell renderer and the grid control.
 
-#include "gui/wx_list.h"
+#include "gui/wx/wx_list.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "gui/wx_convert.h"
-#include "gui/wx_look.h"
+#include "gui/wx/wx_convert.h"
+#include "gui/wx/wx_look.h"
 
 namespace gui::wx {
 namespace {

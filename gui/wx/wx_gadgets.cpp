@@ -1,7 +1,7 @@
 // The wx toolkit's gadgets: creating them on a window's client panel, and turning the user's
 // actions on them into events.
 
-#include "gui/wx_backend.h"
+#include "gui/wx/wx_backend.h"
 
 #include <algorithm>
 #include <memory>
@@ -19,11 +19,11 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "gui/wx_convert.h"
-#include "gui/wx_frames.h"
-#include "gui/wx_gtk.h"
-#include "gui/wx_list.h"
-#include "gui/wx_look.h"
+#include "gui/wx/wx_convert.h"
+#include "gui/wx/wx_frames.h"
+#include "gui/wx/wx_gtk.h"
+#include "gui/wx/wx_list.h"
+#include "gui/wx/wx_look.h"
 
 namespace gui::wx {
 

@@ -28,7 +28,7 @@
 #include <wx/font.h>
 
 #include "gui/toolkit.h"
-#include "gui/wx_records.h"
+#include "gui/wx/wx_records.h"
 
 namespace gui::wx {
 

@@ -1,7 +1,7 @@
 // The wx toolkit: start-up and shut-down, windows and their menus, message boxes, the event
 // queue, and createWxToolkit.
 
-#include "gui/wx_toolkit.h"
+#include "gui/wx/wx_toolkit.h"
 
 #include <langinfo.h>
 
@@ -24,11 +24,11 @@
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 
-#include "gui/wx_backend.h"
-#include "gui/wx_convert.h"
-#include "gui/wx_frames.h"
-#include "gui/wx_gtk.h"
-#include "gui/wx_look.h"
+#include "gui/wx/wx_backend.h"
+#include "gui/wx/wx_convert.h"
+#include "gui/wx/wx_frames.h"
+#include "gui/wx/wx_gtk.h"
+#include "gui/wx/wx_look.h"
 
 namespace gui {
 namespace wx {

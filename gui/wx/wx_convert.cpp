@@ -1,6 +1,6 @@
 // Conversions between the program's values and wx's.
 
-#include "gui/wx_convert.h"
+#include "gui/wx/wx_convert.h"
 
 namespace gui::wx {
 

@@ -1,6 +1,6 @@
 // The backend's direct use of GTK 3, below wx.
 
-#include "gui/wx_gtk.h"
+#include "gui/wx/wx_gtk.h"
 
 #include <utility>
 

@@ -8,7 +8,7 @@
 #include <wx/frame.h>
 #include <wx/panel.h>
 
-#include "gui/wx_gtk.h"
+#include "gui/wx/wx_gtk.h"
 
 namespace gui::wx {
 

@@ -1,11 +1,11 @@
 // Frame and panel handlers: they pass what the user does to the toolkit.
 
-#include "gui/wx_frames.h"
+#include "gui/wx/wx_frames.h"
 
 #include <wx/dcclient.h>
 
-#include "gui/wx_backend.h"
-#include "gui/wx_records.h"
+#include "gui/wx/wx_backend.h"
+#include "gui/wx/wx_records.h"
 
 namespace gui::wx {
 

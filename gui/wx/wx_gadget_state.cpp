@@ -1,6 +1,6 @@
 // The wx toolkit's gadgets as the program reads and changes them. Changes raise no events.
 
-#include "gui/wx_backend.h"
+#include "gui/wx/wx_backend.h"
 
 #include <string>
 #include <string_view>
@@ -14,9 +14,9 @@
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
 
-#include "gui/wx_convert.h"
-#include "gui/wx_list.h"
-#include "gui/wx_look.h"
+#include "gui/wx/wx_convert.h"
+#include "gui/wx/wx_list.h"
+#include "gui/wx/wx_look.h"
 
 namespace gui::wx {
 

@@ -1,4 +1,4 @@
-#include "gui/headless_toolkit.h"
+#include "gui/headless/headless_toolkit.h"
 
 #include <algorithm>
 #include <string>

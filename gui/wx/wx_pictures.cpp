@@ -1,14 +1,14 @@
 // The wx toolkit's pictures: the image slots, and the picture gadgets that the client panels
 // paint and hit-test themselves.
 
-#include "gui/wx_backend.h"
+#include "gui/wx/wx_backend.h"
 
 #include <cstdlib>
 #include <utility>
 
 #include <wx/image.h>
 
-#include "gui/wx_frames.h"
+#include "gui/wx/wx_frames.h"
 
 namespace gui::wx {
 namespace {

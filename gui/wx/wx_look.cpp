@@ -1,6 +1,6 @@
 // The font of the program's windows.
 
-#include "gui/wx_look.h"
+#include "gui/wx/wx_look.h"
 
 #include <wx/fontenum.h>
 
