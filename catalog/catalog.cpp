@@ -1,12 +1,7 @@
 #include "catalog/catalog.h"
 
 #include <cstring>
-#include <map>
-#include <memory>
 #include <string_view>
-#include <tuple>
-
-#include "platform/number_text.h"
 
 namespace catalog {
 namespace data {
@@ -18,8 +13,6 @@ extern const std::size_t ceilingRecordCount, mediumCubicRecordCount, lowCubicRec
 }  // namespace data
 
 namespace {
-
-constexpr std::size_t kCondenserRows = 13 * 26;
 
 struct Catalog {
   std::vector<CeilingCoolerRecord> ceiling;
@@ -34,47 +27,6 @@ struct Catalog {
 Catalog& theCatalog() {
   static Catalog instance;
   return instance;
-}
-
-// Key grids are made once per grid shape and shared by every table of that shape.
-template <typename Key>
-const RatingKeyGrid& sharedGrid(const Key& key, void (*make)(const Key&, RatingKeyGrid&)) {
-  static std::map<Key, std::unique_ptr<RatingKeyGrid>> grids;
-  auto& grid = grids[key];
-  if (!grid) {
-    grid = std::make_unique<RatingKeyGrid>();
-    make(key, *grid);
-  }
-  return *grid;
-}
-
-using CoolerGridKey = std::tuple<int, int, int, int>;
-
-void makeCoolerGrid(const CoolerGridKey& key, RatingKeyGrid& grid) {
-  const auto [firstTemperature, rowsPerGroup, firstExtraRow, secondExtraRow] = key;
-  for (int group = 0; group < 6; ++group) {
-    int temperature = firstTemperature;
-    for (int i = 0; i < rowsPerGroup; ++i) {
-      if (i == firstExtraRow) {
-        grid.temperatureKeys.push_back("-31");
-      } else if (i == secondExtraRow) {
-        grid.temperatureKeys.push_back("-8");
-      } else {
-        grid.temperatureKeys.push_back(platform::intText(temperature));
-        temperature += 5;
-      }
-      grid.deltaKeys.push_back(platform::intText(5 + group));
-    }
-  }
-}
-
-void makeCondenserGrid(const int&, RatingKeyGrid& grid) {
-  for (int group = 0; group < 13; ++group) {
-    for (int i = 0; i < 26; ++i) {
-      grid.temperatureKeys.push_back(platform::intText(2 * i));
-      grid.deltaKeys.push_back(platform::intText(8 + group));
-    }
-  }
 }
 
 // Walks a run of zero-terminated texts.
@@ -110,13 +62,12 @@ void readRuns(TextCursor& cursor, std::array<RatingTable, 3>& tables, std::size_
 struct CoolerSeries {
   const char* texts;
   std::size_t count;
-  int firstTemperature, rowsPerGroup, firstExtraRow, secondExtraRow;
-  std::size_t rows() const { return 6 * static_cast<std::size_t>(rowsPerGroup); }
+  const SeriesGrid& grid;
 };
 
-const CoolerSeries kCeilingSeries{data::ceilingTexts, data::ceilingRecordCount, -40, 11, 2, 8};
-const CoolerSeries kMediumCubicSeries{data::mediumCubicTexts, data::mediumCubicRecordCount, -35, 10, 1, 7};
-const CoolerSeries kLowCubicSeries{data::lowCubicTexts, data::lowCubicRecordCount, -35, 10, 1, 7};
+const CoolerSeries kCeilingSeries{data::ceilingTexts, data::ceilingRecordCount, kCeilingGrid};
+const CoolerSeries kMediumCubicSeries{data::mediumCubicTexts, data::mediumCubicRecordCount, kCubicGrid};
+const CoolerSeries kLowCubicSeries{data::lowCubicTexts, data::lowCubicRecordCount, kCubicGrid};
 
 void loadCoolers(const CoolerSeries& series, std::vector<CoolerRecord>& list,
                  std::vector<const char*>& capacityTexts) {
@@ -128,9 +79,8 @@ void loadCoolers(const CoolerSeries& series, std::vector<CoolerRecord>& list,
     record.airThrow = cursor.take();
     record.length = cursor.take();
     record.width = cursor.take();
-    fillCoolerRatingKeys(record, series.firstTemperature, series.rowsPerGroup,
-                         series.firstExtraRow, series.secondExtraRow);
-    readRuns(cursor, record.ratingTables, series.rows(), capacityTexts);
+    fillCoolerRatingKeys(record, series.grid);
+    readRuns(cursor, record.ratingTables, series.grid.rows(), capacityTexts);
     std::string_view* trailing[] = {
         &record.surface, &record.tubeVolume, &record.fans, &record.airflow,
         &record.powerSupply, &record.motorPower, &record.current, &record.defrostPower};
@@ -146,7 +96,7 @@ void loadCondensers(const char* texts, std::size_t count, std::vector<CondenserR
     CondenserRecord& record = list.emplace_back();
     record.modelName = cursor.take();
     fillCondenserRatingKeys(record);
-    readRuns(cursor, record.ratingTables, kCondenserRows, capacityTexts);
+    readRuns(cursor, record.ratingTables, kCondenserGrid.rows(), capacityTexts);
     std::string_view* trailing[] = {&record.poles,       &record.connection, &record.airflow,
                                     &record.noiseLevel,  &record.surface,    &record.tubeVolume,
                                     &record.dimensions,  &record.fans,       &record.powerSupply,
@@ -157,26 +107,22 @@ void loadCondensers(const char* texts, std::size_t count, std::vector<CondenserR
 
 }  // namespace
 
-void fillCoolerRatingKeys(CoolerRecord& record, int firstTemperature, int rowsPerGroup,
-                          int firstExtraRow, int secondExtraRow) {
-  const RatingKeyGrid& grid = sharedGrid<CoolerGridKey>(
-      {firstTemperature, rowsPerGroup, firstExtraRow, secondExtraRow}, makeCoolerGrid);
+void fillCoolerRatingKeys(CoolerRecord& record, const SeriesGrid& grid) {
   for (RatingTable& table : record.ratingTables) table.setKeys(&grid);
 }
 
 void fillCondenserRatingKeys(CondenserRecord& record) {
-  const RatingKeyGrid& grid = sharedGrid<int>(0, makeCondenserGrid);
-  for (RatingTable& table : record.ratingTables) table.setKeys(&grid);
+  for (RatingTable& table : record.ratingTables) table.setKeys(&kCondenserGrid);
 }
 
 void loadCatalog() {
   Catalog& catalog = theCatalog();
   catalog = Catalog{};
-  const std::size_t coolerRows = kCeilingSeries.count * kCeilingSeries.rows() +
-                                 kMediumCubicSeries.count * kMediumCubicSeries.rows() +
-                                 kLowCubicSeries.count * kLowCubicSeries.rows();
+  const std::size_t coolerRows = kCeilingSeries.count * kCeilingGrid.rows() +
+                                 kMediumCubicSeries.count * kCubicGrid.rows() +
+                                 kLowCubicSeries.count * kCubicGrid.rows();
   const std::size_t condenserRows =
-      (data::condenser500RecordCount + data::condenser630RecordCount) * kCondenserRows;
+      (data::condenser500RecordCount + data::condenser630RecordCount) * kCondenserGrid.rows();
   // Reserved in full, so the tables' views into it never move.
   catalog.capacityTexts.reserve(3 * (coolerRows + condenserRows));
 

@@ -18,15 +18,11 @@ const std::vector<CubicCoolerRecord>& lowCubicCoolerList();
 const std::vector<CondenserRecord>& condenserList500();
 const std::vector<CondenserRecord>& condenserList630();
 
-// Writes the key columns of the three tables of an air cooler record: six temperature
-// difference groups "5" to "10"; within each, temperatures from firstTemperature in steps of
-// 5 K, with "-31" at firstExtraRow and "-8" at secondExtraRow. The ceiling series uses
-// (-40, 11, 2, 8), the cubic series (-35, 10, 1, 7).
-void fillCoolerRatingKeys(CoolerRecord& record, int firstTemperature, int rowsPerGroup,
-                          int firstExtraRow, int secondExtraRow);
+// Points the three tables of an air cooler record at the key grid of its series.
+void fillCoolerRatingKeys(CoolerRecord& record, const SeriesGrid& grid);
 
-// Writes the key columns of the three tables of a condenser record: thirteen temperature
-// difference groups "8" to "20"; within each, ambient temperatures "0" to "50" in steps of 2.
+// Points the three tables of a condenser record at the condenser grid: thirteen difference
+// groups "8" to "20", within each the ambient temperatures "0" to "50" in steps of 2.
 void fillCondenserRatingKeys(CondenserRecord& record);
 
 }  // namespace catalog

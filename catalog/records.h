@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "catalog/series_grids.h"
+
 namespace catalog {
 
 // One grid point of a rating table: the two key texts and the capacity in W as text.
@@ -21,38 +23,26 @@ struct RatingRow {
   std::string_view capacityText;    // W
 };
 
-// The key columns of a rating table. Every record of a series has the same grid, so one grid
-// serves all their tables.
-struct RatingKeyGrid {
-  std::vector<std::string> temperatureKeys;  // per row
-  std::vector<std::string> deltaKeys;        // per row
-};
-
 // The rating table of one refrigerant: rows grouped by temperature difference (ascending),
 // temperatures ascending within a group.
 class RatingTable {
  public:
   RatingTable() = default;
-  RatingTable(const RatingKeyGrid* keys, std::span<const char* const> capacityTexts)
+  RatingTable(const SeriesGrid* keys, std::span<const char* const> capacityTexts)
       : keys_(keys), capacityTexts_(capacityTexts) {}
 
   std::size_t size() const { return capacityTexts_.size(); }
   RatingRow operator[](std::size_t row) const {
-    return {keys_->temperatureKeys[row], keys_->deltaKeys[row], capacityTexts_[row]};
+    return {keys_->temperatureOfRow(row), keys_->differenceOfRow(row), capacityTexts_[row]};
   }
 
-  void setKeys(const RatingKeyGrid* keys) { keys_ = keys; }
+  void setKeys(const SeriesGrid* keys) { keys_ = keys; }
   void setCapacityTexts(std::span<const char* const> texts) { capacityTexts_ = texts; }
 
  private:
-  const RatingKeyGrid* keys_ = nullptr;
+  const SeriesGrid* keys_ = nullptr;  // every record of a series shares its series' grid
   std::span<const char* const> capacityTexts_;
 };
-
-// Refrigerant tables of an air cooler record, in table order.
-enum CoolerRefrigerant { kCoolerR404a = 0, kCoolerR22 = 1, kCoolerR134a = 2 };
-// Refrigerant tables of a condenser record, in table order.
-enum CondenserRefrigerant { kCondenserR404a = 0, kCondenserR134a = 1, kCondenserR407a = 2 };
 
 // An air cooler model. The ceiling and the cubic series have the same fields; their tables
 // differ only in length (66 and 60 rows).

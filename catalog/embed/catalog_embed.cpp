@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "catalog/series_grids.h"
+
 namespace {
 
 struct SeriesShape {
   std::vector<std::string> leadingFields;   // after the model name, before the tables
-  std::vector<std::string> refrigerants;    // table order
-  std::vector<std::string> deltaKeys;       // group keys, in order
-  std::size_t valuesPerGroup;
+  const catalog::SeriesGrid& grid;          // the tables: refrigerants, difference groups, temperatures
   std::vector<std::string> trailingFields;  // after the tables
 };
 
@@ -27,23 +27,14 @@ const std::vector<std::string> kCoolerTrailing = {"surface", "tubeVolume", "fans
                                                   "defrostPower"};
 
 SeriesShape shapeOf(const std::string& kind) {
-  const std::vector<std::string> coolerDeltas = {"5", "6", "7", "8", "9", "10"};
-  if (kind == "ceiling")
-    return {{"airThrow", "length", "width"}, {"R404a/R507", "R22", "R134a"}, coolerDeltas, 11,
-            kCoolerTrailing};
-  if (kind == "cubic")
-    return {{"airThrow", "length", "width"}, {"R404a/R507", "R22", "R134a"}, coolerDeltas, 10,
-            kCoolerTrailing};
-  if (kind == "condenser") {
-    std::vector<std::string> deltas;
-    for (int d = 8; d <= 20; ++d) deltas.push_back(std::to_string(d));
+  const std::vector<std::string> coolerLeading = {"airThrow", "length", "width"};
+  if (kind == "ceiling") return {coolerLeading, catalog::kCeilingGrid, kCoolerTrailing};
+  if (kind == "cubic") return {coolerLeading, catalog::kCubicGrid, kCoolerTrailing};
+  if (kind == "condenser")
     return {{},
-            {"R404a/R507", "R134a", "R407a"},
-            deltas,
-            26,
+            catalog::kCondenserGrid,
             {"poles", "connection", "airflow", "noiseLevel", "surface", "tubeVolume", "dimensions",
              "fans", "powerSupply", "motorPower", "current"}};
-  }
   throw std::runtime_error("unknown series kind '" + kind + "'");
 }
 
@@ -90,15 +81,17 @@ std::vector<std::string> tableValues(Reader& reader, const SeriesShape& shape,
   if (reader.expectNext("table " + refrigerant) != "table " + refrigerant)
     reader.fail("expected 'table " + refrigerant + "'");
   std::vector<std::string> values;
-  for (const std::string& delta : shape.deltaKeys) {
+  const std::size_t valuesPerGroup = shape.grid.temperatures.size();
+  for (const std::string_view deltaKey : shape.grid.differences) {
+    const std::string delta(deltaKey);
     const std::string line = reader.expectNext("group " + delta);
     if (line.rfind(delta + ":", 0) != 0) reader.fail("expected group '" + delta + ":'");
     std::istringstream words(line.substr(delta.size() + 1));
     std::size_t count = 0;
     for (std::string value; words >> value; ++count) values.push_back(value);
-    if (count != shape.valuesPerGroup)
+    if (count != valuesPerGroup)
       reader.fail("group " + delta + " has " + std::to_string(count) + " values, expected " +
-                  std::to_string(shape.valuesPerGroup));
+                  std::to_string(valuesPerGroup));
   }
   return values;
 }
@@ -138,8 +131,8 @@ int main(int argc, char** argv) {
       if (line.rfind("model ", 0) != 0) reader.fail("expected 'model <name>'");
       emit(line.substr(6));
       for (const auto& field : shape.leadingFields) emit(fieldValue(reader, field));
-      for (const auto& refrigerant : shape.refrigerants)
-        for (const auto& value : tableValues(reader, shape, refrigerant)) emit(value);
+      for (const std::string_view refrigerant : shape.grid.refrigerants)
+        for (const auto& value : tableValues(reader, shape, std::string(refrigerant))) emit(value);
       for (const auto& field : shape.trailingFields) emit(fieldValue(reader, field));
       if (reader.expectNext("end") != "end") reader.fail("expected 'end'");
       ++records;

@@ -16,9 +16,12 @@ using selection::ResultRow;
 using selection::RowRole;
 
 // Test records with a two-row grid: (-10, 8) and (0, 8).
+constexpr std::string_view kTemperatures[] = {"-10", "0"};
+constexpr std::string_view kDifferences[] = {"8"};
+constexpr catalog::SeriesGrid kSmallGrid{kTemperatures, kDifferences, catalog::grid_keys::kCoolerRefrigerants};
+
 class SmallSeries {
  public:
-  SmallSeries() { grid_ = {{"-10", "0"}, {"8", "8"}}; }
 
   // Capacities per table (R404a/R507, R22, R134a) at (-10, 8); (0, 8) holds 1 W more.
   SmallSeries& add(const char* name, std::array<int, 3> capacities, const char* airThrow = "5",
@@ -32,7 +35,7 @@ class SmallSeries {
       auto& texts = texts_.emplace_back();
       texts.push_back(keep(std::to_string(capacities[table])));
       texts.push_back(keep(std::to_string(capacities[table] + 1)));
-      record.ratingTables[table] = catalog::RatingTable(&grid_, texts);
+      record.ratingTables[table] = catalog::RatingTable(&kSmallGrid, texts);
     }
     record.surface = "10.5";
     record.tubeVolume = "2.1";
@@ -49,7 +52,6 @@ class SmallSeries {
 
  private:
   const char* keep(std::string text) { return strings_.emplace_back(std::move(text)).c_str(); }
-  catalog::RatingKeyGrid grid_;
   std::deque<std::string> strings_;
   std::deque<std::vector<const char*>> texts_;
   std::vector<CoolerRecord> records_;
