@@ -1,16 +1,14 @@
 #include "app/program.h"
 
+#include "selection/condenser_window.h"
 #include "selection/cooler_window.h"
-#include "selection/window_numbers.h"
 
 namespace app {
 
 Program::Program(gui::Toolkit& toolkit, platform::Clock& clock)
-    : context_{toolkit}, shell_(toolkit, clock) {
-  shell_.setRole(selection::kCoolerWindow,
-                 {[this](const gui::Event& event) { return selection::handleCoolerEvent(context_, event); },
-                  [this] { context_.coolerWindowOpen = false; }});
-  shell_.setOpeners([this] { selection::openCoolerWindow(context_); }, nullptr);
+    : context_{.toolkit = toolkit}, shell_(toolkit, clock) {
+  selection::registerCoolerWindow(shell_, context_);
+  selection::registerCondenserWindow(shell_, context_);
 }
 
 }  // namespace app

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
-#include "app/main_window_ids.h"
 #include "catalog/catalog.h"
 #include "resources/pictures.h"
-#include "selection/window_numbers.h"
 
 namespace app {
+
+using namespace selection;  // window numbers
+
 namespace {
 
 constexpr const char* kProgramCaption = "ORVEX-selection";
@@ -15,36 +16,12 @@ constexpr const char* kExitQuestion = "Вы уверены, что хотите 
 constexpr const char* kCloseQuestion = "Вы уверены, что хотите закрыть окно?";
 constexpr int kExitCode = 0;
 
-bool asksBeforeClosing(int window) {
-  return window == selection::kCoolerWindow || window == selection::kCondenserWindow;
-}
-
-// The selection window a child window (About, user information) belongs to.
-int parentOf(int window) {
-  switch (window) {
-    case selection::kCoolerAboutWindow:
-    case selection::kCoolerUserInfoWindow:
-      return selection::kCoolerWindow;
-    case selection::kCondenserAboutWindow:
-    case selection::kCondenserUserInfoWindow:
-      return selection::kCondenserWindow;
-    default:
-      return gui::kNoParent;
-  }
-}
-
 bool confirmed(gui::Toolkit& toolkit, const char* question) {
   return toolkit.messageBox(kProgramCaption, question, gui::MessageButtons::YesNo) ==
          gui::MessageAnswer::Yes;
 }
 
 }  // namespace
-
-void Shell::setOpeners(std::function<void()> openCoolerWindow,
-                       std::function<void()> openCondenserWindow) {
-  openCoolerWindow_ = std::move(openCoolerWindow);
-  openCondenserWindow_ = std::move(openCondenserWindow);
-}
 
 bool Shell::startUp() {
   std::vector<gui::Image> pictures = resources::decodeProgramPictures();
@@ -85,12 +62,7 @@ void Shell::buildMainWindow() {
   toolkit_.setTooltip(kMainWindow, kCoolerArea, "Воздухоохладитель");
   toolkit_.addPicture(kMainWindow, kCondenserArea, {450, 200, 350, 400}, gui::kNoImage);
   toolkit_.setTooltip(kMainWindow, kCondenserArea, "Конденсатор");
-  toolkit_.bindLeftClick(kMainWindow, kCoolerArea, [this] {
-    if (openCoolerWindow_) openCoolerWindow_();
-  });
-  toolkit_.bindLeftClick(kMainWindow, kCondenserArea, [this] {
-    if (openCondenserWindow_) openCondenserWindow_();
-  });
+  for (const gui::WindowOpener& opener : openers_) toolkit_.bindLeftClick(kMainWindow, opener.pictureArea, opener.open);
   toolkit_.setHandCursor(kMainWindow, kCoolerArea);
   toolkit_.setHandCursor(kMainWindow, kCondenserArea);
 }
@@ -109,10 +81,10 @@ void Shell::waitForSplashTime(std::int64_t splashStart) {
 std::optional<int> Shell::serve(const gui::Event& event) {
   if (event.window == kMainWindow) return serveMainWindow(event);
   if (event.window <= kMainWindow || event.window >= kWindowCount) return std::nullopt;
-  const WindowRole& role = roles_[event.window];
+  const gui::WindowRole& role = roles_[event.window];
   if (!role.handle || !toolkit_.windowExists(event.window)) return std::nullopt;
   if (role.handle(event) != 0) return std::nullopt;
-  if (asksBeforeClosing(event.window) && !confirmed(toolkit_, kCloseQuestion)) return std::nullopt;
+  if (role.asksBeforeClosing && !confirmed(toolkit_, kCloseQuestion)) return std::nullopt;
   closeWindow(event.window);
   return std::nullopt;
 }
@@ -124,19 +96,16 @@ std::optional<int> Shell::serveMainWindow(const gui::Event& event) {
     if (confirmed(toolkit_, kExitQuestion)) return kExitCode;
     return std::nullopt;
   }
-  if (event.kind == gui::EventKind::Menu && event.item == kMenuCoolerWindow && openCoolerWindow_) {
-    openCoolerWindow_();
-  }
-  if (event.kind == gui::EventKind::Menu && event.item == kMenuCondenserWindow &&
-      openCondenserWindow_) {
-    openCondenserWindow_();
+  if (event.kind == gui::EventKind::Menu) {
+    for (const gui::WindowOpener& opener : openers_)
+      if (opener.menuItem == event.item) opener.open();
   }
   return std::nullopt;
 }
 
 void Shell::closeWindow(int window) {
   toolkit_.closeWindow(window);
-  const int parent = parentOf(window);
+  const int parent = roles_[window].parent;
   if (parent != gui::kNoParent && toolkit_.windowExists(parent)) {
     toolkit_.enableWindow(parent, true);
     toolkit_.activateWindow(parent);

@@ -5,32 +5,26 @@
 // closes the window and re-enables the window beneath it.
 
 #include <array>
-#include <functional>
 #include <optional>
+#include <vector>
 
 #include "gui/toolkit.h"
+#include "gui/window_roles.h"
 #include "platform/clock.h"
+#include "selection/window_numbers.h"
 
 namespace app {
 
-inline constexpr int kWindowCount = 8;
 inline constexpr std::int64_t kSplashMilliseconds = 5000;
 
-// What a window module gives the shell for its window number. Which windows ask before
-// closing (the two selection windows) and which parent a child window re-enables (4 and 6:
-// window 2; 5 and 7: window 3) is the shell's own, fixed knowledge.
-struct WindowRole {
-  std::function<int(const gui::Event&)> handle;  // 0: the window asks to be closed
-  std::function<void()> afterClosing;            // e.g. forget that the window is open
-};
-
-class Shell {
+class Shell final : public gui::WindowRegistry {
  public:
   Shell(gui::Toolkit& toolkit, platform::Clock& clock) : toolkit_(toolkit), clock_(clock) {}
 
-  // Connects window numbers 2 to 7 and the two openers of the main window.
-  void setRole(int window, WindowRole role) { roles_.at(window) = std::move(role); }
-  void setOpeners(std::function<void()> openCoolerWindow, std::function<void()> openCondenserWindow);
+  // Window numbers 2 to 7 are served as their modules register them; openers are added before
+  // start-up, which binds them to the main window's menu and picture areas.
+  void setRole(int window, gui::WindowRole role) override { roles_.at(window) = std::move(role); }
+  void addOpener(gui::WindowOpener opener) override { openers_.push_back(std::move(opener)); }
 
   // Decodes the pictures, loads the catalog, shows the splash for just over five seconds and
   // then the main window. False when the main window could not be opened.
@@ -50,9 +44,8 @@ class Shell {
 
   gui::Toolkit& toolkit_;
   platform::Clock& clock_;
-  std::array<WindowRole, kWindowCount> roles_{};
-  std::function<void()> openCoolerWindow_;
-  std::function<void()> openCondenserWindow_;
+  std::array<gui::WindowRole, selection::kWindowCount> roles_{};
+  std::vector<gui::WindowOpener> openers_;
 };
 
 }  // namespace app

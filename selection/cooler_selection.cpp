@@ -1,21 +1,10 @@
 #include "selection/cooler_selection.h"
 
-#include <algorithm>
-
 #include "catalog/catalog.h"
 #include "platform/number_text.h"
 
 namespace selection {
 namespace {
-
-// Table order of the air cooler records.
-constexpr const char* kRefrigerants[] = {"R404a/R507", "R22", "R134a"};
-
-int tableOf(const std::string& refrigerant) {
-  for (int table = 0; table < 3; ++table)
-    if (refrigerant == kRefrigerants[table]) return table;
-  return -1;
-}
 
 bool outsideLimits(const catalog::CoolerRecord& record, const CoolerInputs& inputs) {
   return platform::textToFloat(record.airThrow) < inputs.minAirThrow ||
@@ -50,20 +39,15 @@ const std::vector<catalog::CoolerRecord>* coolerSeriesList(int seriesCode) {
   }
 }
 
+const catalog::SeriesGrid& coolerSeriesGrid(int seriesCode) {
+  return seriesCode == 1 ? catalog::kCeilingGrid : catalog::kCubicGrid;
+}
+
 std::vector<ResultRow> selectCoolers(const CoolerInputs& inputs,
                                      const std::vector<catalog::CoolerRecord>* series) {
-  if (!series) return std::vector<ResultRow>(1);
-  std::vector<catalog::CoolerRecord> copy;
-  copy.reserve(series->size());
-  std::copy_if(series->begin(), series->end(), std::back_inserter(copy),
-               [&](const catalog::CoolerRecord& record) { return !outsideLimits(record, inputs); });
-  const int table = tableOf(inputs.refrigerant);
-  if (table >= 0) {
-    for (catalog::CoolerRecord& record : copy) {
-      record.capacity = lookUpCapacity(record.ratingTables[table], inputs.temperatureKey, inputs.deltaKey);
-    }
-  }
-  return chooseAmongNeighbours(copy, inputs.requiredWatts, catalogTexts);
+  return selectFromSeries(
+      inputs, series, coolerSeriesGrid(inputs.seriesCode),
+      [&](const catalog::CoolerRecord& record) { return outsideLimits(record, inputs); }, catalogTexts);
 }
 
 }  // namespace selection

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "catalog/records.h"
-#include "selection/result_rows.h"
+#include "selection/selection_core.h"
 
 namespace selection {
 
@@ -22,8 +22,11 @@ struct CoolerInputs {
   float maxWidth = 9999.0f;     // mm
 };
 
-// The catalog list of a series code; empty for any other code.
+// The catalog list of a series code (1 ceiling, 2 medium cubic, 3 low cubic); null for any
+// other code.
 const std::vector<catalog::CoolerRecord>* coolerSeriesList(int seriesCode);
+// The rating grid of a series code: the ceiling grid for 1, the cubic grid otherwise.
+const catalog::SeriesGrid& coolerSeriesGrid(int seriesCode);
 
 // Works on a copy of `series` (nothing when it is empty): filters by the limits, looks the
 // capacities up, and returns at most three rows (smaller neighbour, chosen, larger neighbour),

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "gui/toolkit.h"
-#include "selection/result_rows.h"
+#include "selection/selection_core.h"
 
 namespace selection {
 

@@ -6,12 +6,16 @@
 
 namespace selection {
 
+// Program-wide state of one selection window.
+struct WindowFlags {
+  bool open = false;       // the window exists
+  bool formDirty = false;  // its form holds entered data or a selection ran; outlives the window
+};
+
 struct SelectionContext {
   gui::Toolkit& toolkit;
-  bool coolerWindowOpen = false;     // window 2 exists
-  bool coolerFormDirty = false;      // its form holds entered data or a selection ran
-  bool condenserWindowOpen = false;  // window 3 exists
-  bool condenserFormDirty = false;
+  WindowFlags cooler{};     // window 2
+  WindowFlags condenser{};  // window 3
 };
 
 }  // namespace selection

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 
-#include "app/main_window_ids.h"
 #include "catalog/catalog.h"
 #include "gui/headless/headless_toolkit.h"
 #include "selection/window_numbers.h"
@@ -29,15 +28,20 @@ class ShellTest : public ::testing::Test {
     return found == journal.end() ? -1 : found - journal.begin();
   }
 
-  // A stand-in window that asks to be closed on its close box and counts its events.
+  // A stand-in window that asks to be closed on its close box and counts its events. A window
+  // of the main window asks before closing, as the selection windows do; any other is a child
+  // window that gives its parent back when it closes.
   void openStandIn(int window, int parent) {
     ASSERT_TRUE(toolkit_.openWindow({window, "stand-in", 100, 100, gui::FrameStyle::Dialog, parent,
                                      gui::Placement::CentreOnParentFrame, false}));
-    shell_.setRole(window, {[this](const gui::Event& event) {
+    const bool selectionWindow = parent == selection::kMainWindow;
+    shell_.setRole(window, {.handle = [this](const gui::Event& event) {
                               ++handled_;
                               return event.kind == EventKind::CloseRequest ? 0 : 1;
                             },
-                            [this, window] { closedWindows_.push_back(window); }});
+                            .afterClosing = [this, window] { closedWindows_.push_back(window); },
+                            .asksBeforeClosing = selectionWindow,
+                            .parent = selectionWindow ? gui::kNoParent : parent});
   }
 
   gui::HeadlessToolkit toolkit_;
@@ -65,8 +69,8 @@ TEST_F(ShellTest, StartsUpInOrder) {
   EXPECT_LT(journalIndex("open 1"), journalIndex("show 1"));
   EXPECT_LT(journalIndex("show 1"), journalIndex("close 0"));
   EXPECT_EQ(journalIndex("show 0") + 1, journalIndex("paint"));  // the splash is painted at once
-  EXPECT_FALSE(toolkit_.windowExists(app::kSplashWindow));
-  EXPECT_TRUE(toolkit_.windowShown(app::kMainWindow));
+  EXPECT_FALSE(toolkit_.windowExists(selection::kSplashWindow));
+  EXPECT_TRUE(toolkit_.windowShown(selection::kMainWindow));
   EXPECT_TRUE(toolkit_.messages().empty());
 }
 
@@ -74,9 +78,9 @@ TEST_F(ShellTest, SplashWindowAndMainWindowLookAsDesigned) {
   gui::WindowSpec splash;
   std::vector<gui::HeadlessGadget> splashGadgets;
   toolkit_.onJournal([&](const std::string& entry) {
-    if (entry == "paint" && toolkit_.windowExists(app::kSplashWindow) && splashGadgets.empty()) {
-      splash = toolkit_.window(app::kSplashWindow).layout;
-      splashGadgets = toolkit_.window(app::kSplashWindow).gadgets;
+    if (entry == "paint" && toolkit_.windowExists(selection::kSplashWindow) && splashGadgets.empty()) {
+      splash = toolkit_.window(selection::kSplashWindow).layout;
+      splashGadgets = toolkit_.window(selection::kSplashWindow).gadgets;
     }
   });
   ASSERT_TRUE(shell_.startUp());
@@ -88,7 +92,7 @@ TEST_F(ShellTest, SplashWindowAndMainWindowLookAsDesigned) {
   EXPECT_EQ(splashGadgets[0].place, (gui::Rect{0, 0, 455, 297}));
   EXPECT_EQ(splashGadgets[0].image, 6);
 
-  const gui::HeadlessWindow& main = toolkit_.window(app::kMainWindow);
+  const gui::HeadlessWindow& main = toolkit_.window(selection::kMainWindow);
   EXPECT_EQ(main.layout.title, "ORVEX-selection 2 - подбор оборудования ORVEX®");
   EXPECT_EQ(std::pair(main.layout.width, main.layout.height), std::pair(800, 620));
   EXPECT_EQ(main.layout.style, gui::FrameStyle::Main);
@@ -98,11 +102,11 @@ TEST_F(ShellTest, SplashWindowAndMainWindowLookAsDesigned) {
   EXPECT_EQ(main.menu[0].title, "Программа");
   EXPECT_EQ(main.menu[0].items[0].text, "Выйти");
   EXPECT_EQ(main.menu[1].title, "Окна");
-  EXPECT_EQ(main.menu[1].items[0].id, app::kMenuCoolerWindow);
+  EXPECT_EQ(main.menu[1].items[0].id, selection::kMenuCoolerWindow);
   EXPECT_EQ(main.menu[1].items[0].text, "Воздухоохладитель");
   EXPECT_EQ(main.menu[1].items[1].text, "Конденсатор");
 
-  const auto& background = toolkit_.gadget(app::kMainWindow, app::kBackgroundPicture);
+  const auto& background = toolkit_.gadget(selection::kMainWindow, selection::kBackgroundPicture);
   EXPECT_EQ(background.image, 0);
   EXPECT_FALSE(background.enabled);
   EXPECT_EQ(background.place, (gui::Rect{0, 0, 800, 600}));
@@ -110,10 +114,10 @@ TEST_F(ShellTest, SplashWindowAndMainWindowLookAsDesigned) {
     int gadget;
     gui::Rect place;
     const char* tooltip;
-  } areas[] = {{app::kCoolerArea, {0, 200, 400, 400}, "Воздухоохладитель"},
-               {app::kCondenserArea, {450, 200, 350, 400}, "Конденсатор"}};
+  } areas[] = {{selection::kCoolerArea, {0, 200, 400, 400}, "Воздухоохладитель"},
+               {selection::kCondenserArea, {450, 200, 350, 400}, "Конденсатор"}};
   for (const auto& area : areas) {
-    const auto& picture = toolkit_.gadget(app::kMainWindow, area.gadget);
+    const auto& picture = toolkit_.gadget(selection::kMainWindow, area.gadget);
     EXPECT_EQ(picture.place, area.place);
     EXPECT_EQ(picture.image, gui::kNoImage);
     EXPECT_EQ(picture.tooltip, area.tooltip);
@@ -138,7 +142,7 @@ TEST_F(ShellTest, MainWindowWaitsUntilMoreThanFiveSecondsAfterTheSplash) {
   clock_.afterEachSleep([&] {
     elapsedAtSleeps.push_back(clock_.milliseconds() - splashShownAt);
     if (elapsedAtSleeps.back() <= 5000) {
-      EXPECT_FALSE(toolkit_.windowShown(app::kMainWindow)) << elapsedAtSleeps.back();
+      EXPECT_FALSE(toolkit_.windowShown(selection::kMainWindow)) << elapsedAtSleeps.back();
     }
   });
   ASSERT_TRUE(shell_.startUp());
@@ -149,18 +153,18 @@ TEST_F(ShellTest, MainWindowWaitsUntilMoreThanFiveSecondsAfterTheSplash) {
 }
 
 TEST_F(ShellTest, SplashThatCannotOpenStillWaits) {
-  toolkit_.failToOpen(app::kSplashWindow);
+  toolkit_.failToOpen(selection::kSplashWindow);
   const std::int64_t start = clock_.milliseconds();
   ASSERT_TRUE(shell_.startUp());
   EXPECT_GT(clock_.milliseconds() - start, 5000);
-  EXPECT_TRUE(toolkit_.windowShown(app::kMainWindow));
+  EXPECT_TRUE(toolkit_.windowShown(selection::kMainWindow));
 }
 
 TEST_F(ShellTest, MainWindowThatCannotOpenEndsSilentlyWithZero) {
-  toolkit_.failToOpen(app::kMainWindow);
+  toolkit_.failToOpen(selection::kMainWindow);
   EXPECT_EQ(shell_.run(), 0);
   EXPECT_TRUE(toolkit_.messages().empty());
-  EXPECT_FALSE(toolkit_.windowExists(app::kSplashWindow));
+  EXPECT_FALSE(toolkit_.windowExists(selection::kSplashWindow));
 }
 
 TEST_F(ShellTest, ExitQuestionFromCloseBoxOrMenu) {
@@ -169,15 +173,15 @@ TEST_F(ShellTest, ExitQuestionFromCloseBoxOrMenu) {
     SCOPED_TRACE(viaMenu ? "menu" : "close box");
     auto askToExit = [&] {
       if (viaMenu) {
-        toolkit_.chooseMenu(app::kMainWindow, app::kMenuExit);
+        toolkit_.chooseMenu(selection::kMainWindow, selection::kMenuExit);
       } else {
-        toolkit_.pressClose(app::kMainWindow);
+        toolkit_.pressClose(selection::kMainWindow);
       }
     };
     toolkit_.answerNextMessage(MessageAnswer::No);
     askToExit();
     EXPECT_EQ(serveQueued(shell_, toolkit_), std::nullopt);
-    EXPECT_TRUE(toolkit_.windowShown(app::kMainWindow));
+    EXPECT_TRUE(toolkit_.windowShown(selection::kMainWindow));
 
     toolkit_.answerNextMessage(MessageAnswer::Yes);
     askToExit();
@@ -194,30 +198,31 @@ TEST_F(ShellTest, ExitQuestionFromCloseBoxOrMenu) {
 TEST_F(ShellTest, EventLoopEndsWithExitCodeZeroAfterYes) {
   toolkit_.answerNextMessage(MessageAnswer::Yes);
   toolkit_.onJournal([&](const std::string& entry) {
-    if (entry == "show 1") toolkit_.chooseMenu(app::kMainWindow, app::kMenuExit);
+    if (entry == "show 1") toolkit_.chooseMenu(selection::kMainWindow, selection::kMenuExit);
   });
   EXPECT_EQ(shell_.run(), 0);
 }
 
 TEST_F(ShellTest, MenuItemsAndPictureAreasOpenTheSelectionWindows) {
   int coolerOpens = 0, condenserOpens = 0;
-  shell_.setOpeners([&] { ++coolerOpens; }, [&] { ++condenserOpens; });
+  shell_.addOpener({selection::kMenuCoolerWindow, selection::kCoolerArea, [&] { ++coolerOpens; }});
+  shell_.addOpener({selection::kMenuCondenserWindow, selection::kCondenserArea, [&] { ++condenserOpens; }});
   ASSERT_TRUE(shell_.startUp());
-  toolkit_.chooseMenu(app::kMainWindow, app::kMenuCoolerWindow);
-  toolkit_.click(app::kMainWindow, app::kCoolerArea);
-  toolkit_.chooseMenu(app::kMainWindow, app::kMenuCondenserWindow);
-  toolkit_.click(app::kMainWindow, app::kCondenserArea);
-  toolkit_.click(app::kMainWindow, app::kCondenserArea);
+  toolkit_.chooseMenu(selection::kMainWindow, selection::kMenuCoolerWindow);
+  toolkit_.click(selection::kMainWindow, selection::kCoolerArea);
+  toolkit_.chooseMenu(selection::kMainWindow, selection::kMenuCondenserWindow);
+  toolkit_.click(selection::kMainWindow, selection::kCondenserArea);
+  toolkit_.click(selection::kMainWindow, selection::kCondenserArea);
   EXPECT_EQ(serveQueued(shell_, toolkit_), std::nullopt);
   EXPECT_EQ(coolerOpens, 2);
   EXPECT_EQ(condenserOpens, 3);
-  EXPECT_THROW(toolkit_.click(app::kMainWindow, app::kBackgroundPicture), std::logic_error);
+  EXPECT_THROW(toolkit_.click(selection::kMainWindow, selection::kBackgroundPicture), std::logic_error);
 }
 
 TEST_F(ShellTest, SelectionWindowsCloseOnlyAfterYes) {
   ASSERT_TRUE(shell_.startUp());
-  openStandIn(selection::kCoolerWindow, app::kMainWindow);
-  openStandIn(selection::kCondenserWindow, app::kMainWindow);
+  openStandIn(selection::kCoolerWindow, selection::kMainWindow);
+  openStandIn(selection::kCondenserWindow, selection::kMainWindow);
   for (int window : {selection::kCoolerWindow, selection::kCondenserWindow}) {
     toolkit_.answerNextMessage(MessageAnswer::No);
     toolkit_.pressClose(window);
@@ -237,8 +242,8 @@ TEST_F(ShellTest, SelectionWindowsCloseOnlyAfterYes) {
 
 TEST_F(ShellTest, ClosingAChildReEnablesItsOwnParentWithoutAQuestion) {
   ASSERT_TRUE(shell_.startUp());
-  openStandIn(selection::kCoolerWindow, app::kMainWindow);
-  openStandIn(selection::kCondenserWindow, app::kMainWindow);
+  openStandIn(selection::kCoolerWindow, selection::kMainWindow);
+  openStandIn(selection::kCondenserWindow, selection::kMainWindow);
   const struct {
     int child, parent, otherParent;
   } pairs[] = {{4, 2, 3}, {6, 2, 3}, {5, 3, 2}, {7, 3, 2}};
@@ -255,15 +260,15 @@ TEST_F(ShellTest, ClosingAChildReEnablesItsOwnParentWithoutAQuestion) {
     EXPECT_TRUE(toolkit_.window(pair.parent).active);
   }
   EXPECT_TRUE(toolkit_.messages().empty());
-  EXPECT_TRUE(toolkit_.windowEnabled(app::kMainWindow));
+  EXPECT_TRUE(toolkit_.windowEnabled(selection::kMainWindow));
 }
 
 TEST_F(ShellTest, ExitWithSelectionWindowsOpenAsksOnlyTheExitQuestion) {
   ASSERT_TRUE(shell_.startUp());
-  openStandIn(selection::kCoolerWindow, app::kMainWindow);
-  openStandIn(selection::kCondenserWindow, app::kMainWindow);
+  openStandIn(selection::kCoolerWindow, selection::kMainWindow);
+  openStandIn(selection::kCondenserWindow, selection::kMainWindow);
   toolkit_.answerNextMessage(MessageAnswer::Yes);
-  toolkit_.pressClose(app::kMainWindow);
+  toolkit_.pressClose(selection::kMainWindow);
   EXPECT_EQ(serveQueued(shell_, toolkit_), 0);
   ASSERT_EQ(toolkit_.messages().size(), 1u);
   EXPECT_EQ(handled_, 0);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/main_window_ids.h"
+#include "selection/window_numbers.h"
 #include "app/program.h"
 #include "catalog/catalog.h"
 #include "gui/headless/headless_toolkit.h"
@@ -23,7 +23,7 @@ class CoolerWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(program_.shell().startUp());
-    toolkit_.click(app::kMainWindow, app::kCoolerArea);
+    toolkit_.click(selection::kMainWindow, selection::kCoolerArea);
     serve();
     ASSERT_TRUE(toolkit_.windowShown(W));
   }
@@ -69,7 +69,7 @@ TEST_F(CoolerWindowTest, OpensWithItsLayoutAndInitialState) {
   const gui::HeadlessWindow& window = toolkit_.window(W);
   EXPECT_EQ(window.layout.title, "Подбор воздухоохладителя ORVEX®");
   EXPECT_EQ(std::pair(window.layout.width, window.layout.height), std::pair(800, 495));
-  EXPECT_EQ(window.layout.parent, app::kMainWindow);
+  EXPECT_EQ(window.layout.parent, selection::kMainWindow);
   EXPECT_EQ(window.layout.placement, gui::Placement::CentreOnParent);
   ASSERT_EQ(window.menu.size(), 3u);
   EXPECT_EQ(window.menu[0].title, "Окно");
@@ -263,7 +263,7 @@ TEST_F(CoolerWindowTest, ClearDataAsksOnlyWhenTheFormHoldsData) {
   EXPECT_EQ(colour(kAirInletLabel), std::nullopt);
   EXPECT_EQ(toolkit_.gadget(W, kSeriesPicture).image, gui::kNoImage);
   EXPECT_EQ(toolkit_.gadget(W, kSeriesPicture).tooltip, "Кубические низкотемпературные воздухоохладители");
-  EXPECT_FALSE(program_.selectionContext().coolerFormDirty);
+  EXPECT_FALSE(program_.selectionContext().cooler.formDirty);
 
   toolkit_.click(W, kClearButton);  // nothing changed since: no question
   serve();
@@ -323,7 +323,7 @@ TEST_F(CoolerWindowTest, SelectionShowsTheChosenModelBetweenItsNeighbours) {
   EXPECT_EQ(styles[1], (gui::RowStyle{gui::Rgb{204, 255, 153}, gui::Rgb{0, 0, 255}}));
   EXPECT_EQ(styles[2], (gui::RowStyle{gui::Rgb{255, 255, 153}, std::nullopt}));
   EXPECT_EQ(toolkit_.selectedRow(W, kResultList), gui::kNoSelection);
-  EXPECT_TRUE(program_.selectionContext().coolerFormDirty);
+  EXPECT_TRUE(program_.selectionContext().cooler.formDirty);
 }
 
 TEST_F(CoolerWindowTest, NothingQualifyingShowsOneEmptyChosenRow) {
@@ -359,7 +359,7 @@ TEST_F(CoolerWindowTest, ClosingAsksAndReopeningBuildsAFreshForm) {
   EXPECT_EQ(toolkit_.messages()[1].text, "Вы уверены, что хотите закрыть окно?");
 
   // A second open only brings the window to the front.
-  toolkit_.chooseMenu(app::kMainWindow, app::kMenuCoolerWindow);
+  toolkit_.chooseMenu(selection::kMainWindow, selection::kMenuCoolerWindow);
   serve();
   EXPECT_EQ(toolkit_.journal().back(), "activate 2");
   EXPECT_EQ(text(kRequiredCapacity), "0.500");
@@ -368,14 +368,14 @@ TEST_F(CoolerWindowTest, ClosingAsksAndReopeningBuildsAFreshForm) {
   toolkit_.pressClose(W);
   serve();
   EXPECT_FALSE(toolkit_.windowExists(W));
-  EXPECT_FALSE(program_.selectionContext().coolerWindowOpen);
+  EXPECT_FALSE(program_.selectionContext().cooler.open);
 
-  toolkit_.chooseMenu(app::kMainWindow, app::kMenuCoolerWindow);
+  toolkit_.chooseMenu(selection::kMainWindow, selection::kMenuCoolerWindow);
   serve();
   EXPECT_EQ(text(kRequiredCapacity), "");
   EXPECT_EQ(toolkit_.selectedItem(W, kSeries), gui::kNoSelection);
   // The form flag outlives the window: the fresh form still asks before clearing.
-  EXPECT_TRUE(program_.selectionContext().coolerFormDirty);
+  EXPECT_TRUE(program_.selectionContext().cooler.formDirty);
   toolkit_.answerNextMessage(MessageAnswer::No);
   toolkit_.click(W, kClearButton);
   serve();

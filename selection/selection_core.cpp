@@ -1,4 +1,6 @@
-#include "selection/result_rows.h"
+#include "selection/selection_core.h"
+
+#include <cmath>
 
 #include "platform/number_text.h"
 
@@ -24,8 +26,16 @@ std::string capacityKilowattText(float capacityWatts) {
 }
 
 std::string deviationText(float capacityWatts, float requiredWatts) {
-  const float deviation = (capacityWatts - requiredWatts) * 100.0f / requiredWatts;
-  return platform::fixedText(deviation, 1);
+  double deviation = (capacityWatts - requiredWatts) * 100.0f / requiredWatts;
+  // A requirement so tiny (typed as "1e-37", say) that the percentage leaves single precision
+  // is worked out in double precision, where it fits, instead of showing "inf".
+  if (!std::isfinite(deviation)) {
+    deviation = (static_cast<double>(capacityWatts) - requiredWatts) * 100.0 / requiredWatts;
+  }
+  std::string text = platform::fixedText(deviation, 1);
+  // Only an exact match is "0.0": a model short by less than 0.05 % still shows its sign.
+  if (deviation < 0 && text == "0.0") text.insert(0, "-");
+  return text;
 }
 
 }  // namespace selection

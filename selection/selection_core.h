@@ -1,7 +1,9 @@
 #pragma once
-// What the air cooler and the condenser selections have in common: the capacity lookup, the
-// choice of the smallest model that covers the duty between its neighbours, and the number
-// texts of a result row.
+// What the air cooler and the condenser selections have in common, generic over the record
+// type: the working copy of a series without the records the limits reject, the capacity
+// lookup at one grid point, the stable sort, the choice of the smallest model that covers the
+// duty between its neighbours, and the number texts of a result row. Each selection adds only
+// its inputs, its filter and its row texts. Nothing here reads a form or fills a list.
 
 #include <algorithm>
 #include <array>
@@ -10,6 +12,7 @@
 #include <vector>
 
 #include "catalog/records.h"
+#include "catalog/series_grids.h"
 
 namespace selection {
 
@@ -35,7 +38,7 @@ float lookUpCapacity(const catalog::RatingTable& table, std::string_view tempera
                      std::string_view deltaKey);
 
 // Column 1 (capacity in kW, 3 decimals) and column 2 (deviation from the requirement in %,
-// 1 decimal) of a row, in single precision.
+// 1 decimal, "-0.0" for a shortfall too small to show) of a row, in single precision.
 std::string capacityKilowattText(float capacityWatts);
 std::string deviationText(float capacityWatts, float requiredWatts);
 
@@ -66,6 +69,28 @@ std::vector<ResultRow> chooseAmongNeighbours(std::vector<Record>& copy, float re
   rows.push_back(rowOf(RowRole::Chosen, *chosen));
   if (larger->modelName != chosen->modelName) rows.push_back(rowOf(RowRole::Larger, *larger));
   return rows;
+}
+
+// The whole selection over one series (nothing when `series` is null): a copy of the records
+// that `removed` does not reject, in catalog order; each one's capacity looked up in the table
+// of the inputs' refrigerant (no table for an unknown refrigerant: capacities stay 0) at the
+// inputs' keys; then the choice among neighbours. `Inputs` has refrigerant, requiredWatts,
+// temperatureKey and deltaKey.
+template <typename Inputs, typename Record, typename Removed, typename Describe>
+std::vector<ResultRow> selectFromSeries(const Inputs& inputs, const std::vector<Record>* series,
+                                        const catalog::SeriesGrid& grid, Removed removed,
+                                        Describe describe) {
+  if (!series) return std::vector<ResultRow>(1);
+  std::vector<Record> copy;
+  copy.reserve(series->size());
+  std::copy_if(series->begin(), series->end(), std::back_inserter(copy),
+               [&](const Record& record) { return !removed(record); });
+  const int table = grid.tableOf(inputs.refrigerant);
+  if (table >= 0) {
+    for (Record& record : copy)
+      record.capacity = lookUpCapacity(record.ratingTables[table], inputs.temperatureKey, inputs.deltaKey);
+  }
+  return chooseAmongNeighbours(copy, inputs.requiredWatts, describe);
 }
 
 }  // namespace selection
