@@ -241,12 +241,23 @@ Event HeadlessToolkit::waitEvent() {
 
 // --- Acting as a user ------------------------------------------------------------------------
 
+void HeadlessToolkit::moveFocus(int window, int gadget) {
+  const auto [oldWindow, oldGadget] = focus_;
+  focus_ = {window, gadget};
+  if (std::pair{oldWindow, oldGadget} == focus_ || oldGadget == kUnnumbered || !windowExists(oldWindow)) return;
+  // As on screen, the fields and drop-down lists report that the focus left them.
+  for (const HeadlessGadget& old : this->window(oldWindow).gadgets) {
+    if (old.number == oldGadget && (old.kind == GadgetKind::TextField || old.kind == GadgetKind::ComboBox))
+      queue_.emplace_back(Event{oldWindow, EventKind::Gadget, oldGadget, GadgetEvent::LostFocus});
+  }
+}
+
 void HeadlessToolkit::chooseItem(int window, int gadget, int index) {
   HeadlessGadget& combo = reachable(window, gadget);
   if (combo.kind != GadgetKind::ComboBox || index < 0 || index >= static_cast<int>(combo.items.size()))
     throw std::logic_error("no item " + std::to_string(index) + " to choose in " + describe(window, gadget));
+  moveFocus(window, gadget);
   combo.selected = index;
-  focus_ = {window, gadget};
   queue_.emplace_back(Event{window, EventKind::Gadget, gadget, GadgetEvent::Change});
 }
 
@@ -261,8 +272,8 @@ void HeadlessToolkit::chooseItem(int window, int gadget, std::string_view itemTe
 void HeadlessToolkit::type(int window, int gadget, std::string_view text) {
   HeadlessGadget& field = reachable(window, gadget);
   if (field.kind != GadgetKind::TextField) throw std::logic_error("cannot type into " + describe(window, gadget));
+  moveFocus(window, gadget);
   field.text = text;
-  focus_ = {window, gadget};
   queue_.emplace_back(Event{window, EventKind::Gadget, gadget, GadgetEvent::Change});
 }
 
@@ -274,6 +285,7 @@ void HeadlessToolkit::leave(int window, int gadget) {
 
 void HeadlessToolkit::click(int window, int gadget) {
   HeadlessGadget& target = reachable(window, gadget);
+  if (target.kind != GadgetKind::Picture && target.kind != GadgetKind::Label) moveFocus(window, gadget);
   if (target.kind == GadgetKind::Option) setChecked(window, gadget, true);
   if (target.kind == GadgetKind::CheckBox) target.checked = !target.checked;
   if (target.onLeftClick) {
@@ -287,8 +299,8 @@ void HeadlessToolkit::selectRow(int window, int gadget, int row) {
   HeadlessGadget& list = reachable(window, gadget);
   if (list.kind != GadgetKind::List || row < 0 || row >= static_cast<int>(list.rows.size()))
     throw std::logic_error("no row " + std::to_string(row) + " to select in " + describe(window, gadget));
+  moveFocus(window, gadget);
   list.selected = row;
-  focus_ = {window, gadget};
   queue_.emplace_back(Event{window, EventKind::Gadget, gadget, GadgetEvent::Other});
 }
 

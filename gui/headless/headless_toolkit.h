@@ -122,6 +122,8 @@ class HeadlessToolkit final : public Toolkit {
   Event waitEvent() override;
 
   // --- Acting as a user ---
+  // Choosing, typing, clicking and selecting move the focus as on screen: the field or list
+  // that had it gets a lost-focus event first.
   void chooseItem(int window, int gadget, int index);      // combo box
   void chooseItem(int window, int gadget, std::string_view itemText);
   void type(int window, int gadget, std::string_view text);  // replaces the field's text
@@ -154,6 +156,8 @@ class HeadlessToolkit final : public Toolkit {
   HeadlessGadget& gadgetRef(int window, int gadget);
   HeadlessGadget& add(int window, int gadget, GadgetKind kind, Rect place, std::string_view text);
   HeadlessGadget& reachable(int window, int gadget);  // checks that a user could act on it
+  // Gives the gadget the focus; the field or list that had it reports losing it.
+  void moveFocus(int window, int gadget);
   void record(std::string entry);
 
   std::map<int, Image> images_;

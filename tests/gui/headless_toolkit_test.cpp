@@ -51,7 +51,8 @@ TEST_F(HeadlessToolkitTest, UserActionsQueueTheirEventsInOrder) {
   toolkit_.pressClose(5);
   const std::vector<Event> expected = {
       {5, EventKind::Gadget, 1, GadgetEvent::Change},    {5, EventKind::Gadget, 1, GadgetEvent::LostFocus},
-      {5, EventKind::Gadget, 2, GadgetEvent::Change},    {5, EventKind::Gadget, 4, GadgetEvent::LeftClick},
+      {5, EventKind::Gadget, 2, GadgetEvent::Change},    {5, EventKind::Gadget, 2, GadgetEvent::LostFocus},
+      {5, EventKind::Gadget, 4, GadgetEvent::LeftClick},
       {5, EventKind::Gadget, 5, GadgetEvent::LeftClick}, {5, EventKind::Gadget, 7, GadgetEvent::LeftClick},
       {5, EventKind::CloseRequest, 0, GadgetEvent::Other}};
   for (const Event& event : expected) EXPECT_EQ(toolkit_.waitEvent(), event);
@@ -59,6 +60,26 @@ TEST_F(HeadlessToolkitTest, UserActionsQueueTheirEventsInOrder) {
   EXPECT_EQ(toolkit_.text(5, 1), "1,5");
   EXPECT_TRUE(toolkit_.checked(5, 4));
   EXPECT_TRUE(toolkit_.checked(5, 5));
+}
+
+// As on screen, a click or a typing elsewhere takes the focus from the field that had it, and
+// that field hears of it before the new action: "type 1500, click Подобрать" normalises first.
+TEST_F(HeadlessToolkitTest, TheFocusMovesAsOnScreen) {
+  toolkit_.type(5, 1, "1500");
+  toolkit_.click(5, 7);       // a button: field 1 loses the focus first
+  toolkit_.chooseItem(5, 2, "x");
+  toolkit_.type(5, 1, "2");   // the drop-down list loses it to the field
+  toolkit_.type(5, 1, "3");   // typing on in the same field moves nothing
+  toolkit_.leave(5, 1);
+  toolkit_.click(5, 7);       // nothing has the focus after leaving
+  const std::vector<Event> expected = {
+      {5, EventKind::Gadget, 1, GadgetEvent::Change},    {5, EventKind::Gadget, 1, GadgetEvent::LostFocus},
+      {5, EventKind::Gadget, 7, GadgetEvent::LeftClick}, {5, EventKind::Gadget, 2, GadgetEvent::Change},
+      {5, EventKind::Gadget, 2, GadgetEvent::LostFocus}, {5, EventKind::Gadget, 1, GadgetEvent::Change},
+      {5, EventKind::Gadget, 1, GadgetEvent::Change},    {5, EventKind::Gadget, 1, GadgetEvent::LostFocus},
+      {5, EventKind::Gadget, 7, GadgetEvent::LeftClick}};
+  for (const Event& event : expected) EXPECT_EQ(toolkit_.waitEvent(), event);
+  EXPECT_THROW(toolkit_.waitEvent(), gui::NoMoreEvents);
 }
 
 TEST_F(HeadlessToolkitTest, BoundClicksRunInsideTheWaitInsteadOfBeingReturned) {
