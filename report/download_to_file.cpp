@@ -2,6 +2,7 @@
 
 #include <curl/curl.h>
 
+#include <chrono>
 #include <memory>
 
 #include "platform/files.h"
@@ -10,17 +11,28 @@
 namespace report {
 namespace {
 
-struct Body {
-  std::string bytes;
-  std::int64_t limit = 0;
+using Clock = std::chrono::steady_clock;
+
+struct Transfer {
+  std::string body;
+  std::int64_t bodyLimit = 0;
+  Clock::duration stallLimit{};
+  Clock::time_point lastArrival = Clock::now();
 };
 
 std::size_t keepBlock(char* data, std::size_t size, std::size_t count, void* context) {
-  auto& body = *static_cast<Body*>(context);
+  auto& transfer = *static_cast<Transfer*>(context);
   const std::size_t length = size * count;
-  if (static_cast<std::int64_t>(body.bytes.size() + length) > body.limit) return 0;  // aborts
-  body.bytes.append(data, length);
+  if (static_cast<std::int64_t>(transfer.body.size() + length) > transfer.bodyLimit) return 0;  // aborts
+  transfer.body.append(data, length);
+  transfer.lastArrival = Clock::now();
   return length;
+}
+
+// Called by libcurl at least once a second while it waits; a non-zero answer aborts.
+int abortWhenStalled(void* context, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+  const auto& transfer = *static_cast<const Transfer*>(context);
+  return Clock::now() - transfer.lastArrival > transfer.stallLimit ? 1 : 0;
 }
 
 struct EasyHandleCleanup {
@@ -34,7 +46,7 @@ bool downloadToFile(const std::string& url, const std::string& target, const Tra
   const std::unique_ptr<CURL, EasyHandleCleanup> handle(curl_easy_init());
   if (!handle) return false;
   CURL* const curl = handle.get();
-  Body body{.bytes = {}, .limit = limits.bodyBytes};
+  Transfer transfer{.body = {}, .bodyLimit = limits.bodyBytes, .stallLimit = limits.stall};
   const std::string userAgent = "ORVEX-selection/" + platform::programVersion();
 
   curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
@@ -47,15 +59,16 @@ bool downloadToFile(const std::string& url, const std::string& target, const Tra
   curl_easy_setopt(curl, CURLOPT_PROXY, "");
   curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(limits.connect.count()));
-  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, static_cast<long>(limits.stall.count()));
+  curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+  curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, abortWhenStalled);
+  curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &transfer);
   curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.bodyBytes));
   curl_easy_setopt(curl, CURLOPT_USERAGENT, userAgent.c_str());
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, keepBlock);
-  curl_easy_setopt(curl, CURLOPT_WRITEDATA, &body);
+  curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
 
   if (curl_easy_perform(curl) != CURLE_OK) return false;
-  return platform::writeFileAtomically(target, body.bytes);
+  return platform::writeFileAtomically(target, transfer.body);
 }
 
 }  // namespace report

@@ -9,7 +9,7 @@ namespace report {
 
 struct TransferLimits {
   std::chrono::seconds connect{10};  // to resolve the host and connect
-  std::chrono::seconds stall{20};    // the transfer is given up when no byte arrives this long
+  std::chrono::seconds stall{20};    // given up when no body byte arrives for this long (from the request on)
   long redirections = 10;            // redirections followed at most
   std::int64_t bodyBytes = 64 * 1024 * 1024;  // longer answers are refused
 };
