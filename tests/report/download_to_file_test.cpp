@@ -105,6 +105,16 @@ TEST_F(DownloadToFileTest, FollowsABoundedNumberOfRedirections) {
   EXPECT_EQ(std::count(paths.begin(), paths.end(), "/loop/counted.pdf"), kShortLimits.redirections + 1);
 }
 
+TEST_F(DownloadToFileTest, TakesNoProxyFromTheEnvironment) {
+  const std::string deadProxy = "http://127.0.0.1:" + std::to_string(testing_support::refusedPort());
+  for (const char* variable : {"http_proxy", "HTTPS_PROXY", "ALL_PROXY"}) ::setenv(variable, deadProxy.c_str(), 1);
+  ScratchFolder folder;
+  const bool completed = report::downloadToFile(urlFor("ok"), folder.pathOf("drawing.pdf"), kShortLimits);
+  for (const char* variable : {"http_proxy", "HTTPS_PROXY", "ALL_PROXY"}) ::unsetenv(variable);
+  EXPECT_TRUE(completed);
+  EXPECT_TRUE(folder.read("drawing.pdf") == drawingBytes());
+}
+
 TEST_F(DownloadToFileTest, RefusesEmptyUrlOrTargetAndAMissingFolder) {
   ScratchFolder folder;
   EXPECT_FALSE(report::downloadToFile("", folder.pathOf("drawing.pdf"), kShortLimits));
