@@ -10,14 +10,15 @@
 
 #include "support/loopback_site.h"
 #include "support/scratch_folder.h"
+#include "support/site_on_loopback.h"
 
 namespace {
 
 using namespace std::chrono_literals;
+using testing_support::kShortTransferLimits;
 using testing_support::LoopbackSite;
 using testing_support::ScratchFolder;
 
-constexpr report::TransferLimits kShortLimits{.connect = 2s, .stall = 1s, .redirections = 5, .bodyBytes = 1 << 20};
 const std::string kOldFile = "an older, good drawing";
 
 // 200 KB with every byte value, so the body arrives in many blocks and binary-safety shows.
@@ -35,9 +36,9 @@ class DownloadToFileTest : public ::testing::Test {
   }
   static void TearDownTestSuite() { site_.reset(); }
 
-  // The URL of the drawing as answered in the given way; the last three reach no server.
+  // The URL of the drawing as answered in the given way (see loopback_site.py), or at an
+  // unresolvable host, or a local file.
   static std::string urlFor(const std::string& behaviour) {
-    if (behaviour == "refused port") return "http://127.0.0.1:" + std::to_string(testing_support::refusedPort()) + "/ok/drawing.pdf";
     if (behaviour == "unresolvable host") return "http://nothing.invalid/ok/drawing.pdf";
     if (behaviour == "file url") return "file:///etc/passwd";
     return site_->base(behaviour) + "/content/files/durovidud/drawing.pdf";
@@ -51,7 +52,7 @@ struct DownloadCase {
   std::string behaviour;
   bool completes = false;
   std::string body = {};  // the file's bytes when the download completes
-  std::int64_t bodyLimit = kShortLimits.bodyBytes;
+  std::int64_t bodyLimit = kShortTransferLimits.bodyBytes;
 };
 
 TEST_F(DownloadToFileTest, KeepsOnlyCompleteSuccessfulBodiesAndNeverABrokenFile) {
@@ -66,7 +67,7 @@ TEST_F(DownloadToFileTest, KeepsOnlyCompleteSuccessfulBodiesAndNeverABrokenFile)
       {.behaviour = "short"},
       {.behaviour = "stall"},
       {.behaviour = "silent"},
-      {.behaviour = "refused port"},
+      {.behaviour = "no server"},
       {.behaviour = "unresolvable host"},
       {.behaviour = "file url"},
       {.behaviour = "ok", .bodyLimit = 1000},
@@ -77,7 +78,7 @@ TEST_F(DownloadToFileTest, KeepsOnlyCompleteSuccessfulBodiesAndNeverABrokenFile)
                    ", body limit " + std::to_string(c.bodyLimit));
       ScratchFolder folder;
       if (olderFileThere) folder.write("drawing.pdf", kOldFile);
-      report::TransferLimits limits = kShortLimits;
+      report::TransferLimits limits = kShortTransferLimits;
       limits.bodyBytes = c.bodyLimit;
 
       const auto started = std::chrono::steady_clock::now();
@@ -100,16 +101,16 @@ TEST_F(DownloadToFileTest, KeepsOnlyCompleteSuccessfulBodiesAndNeverABrokenFile)
 TEST_F(DownloadToFileTest, FollowsABoundedNumberOfRedirections) {
   ScratchFolder folder;
   const std::string loopUrl = site_->base("loop") + "/counted.pdf";
-  EXPECT_FALSE(report::downloadToFile(loopUrl, folder.pathOf("counted.pdf"), kShortLimits));
+  EXPECT_FALSE(report::downloadToFile(loopUrl, folder.pathOf("counted.pdf"), kShortTransferLimits));
   const auto paths = site_->requestedPaths();
-  EXPECT_EQ(std::count(paths.begin(), paths.end(), "/loop/counted.pdf"), kShortLimits.redirections + 1);
+  EXPECT_EQ(std::count(paths.begin(), paths.end(), "/loop/counted.pdf"), kShortTransferLimits.redirections + 1);
 }
 
 TEST_F(DownloadToFileTest, TakesNoProxyFromTheEnvironment) {
   const std::string deadProxy = "http://127.0.0.1:" + std::to_string(testing_support::refusedPort());
   for (const char* variable : {"http_proxy", "HTTPS_PROXY", "ALL_PROXY"}) ::setenv(variable, deadProxy.c_str(), 1);
   ScratchFolder folder;
-  const bool completed = report::downloadToFile(urlFor("ok"), folder.pathOf("drawing.pdf"), kShortLimits);
+  const bool completed = report::downloadToFile(urlFor("ok"), folder.pathOf("drawing.pdf"), kShortTransferLimits);
   for (const char* variable : {"http_proxy", "HTTPS_PROXY", "ALL_PROXY"}) ::unsetenv(variable);
   EXPECT_TRUE(completed);
   EXPECT_TRUE(folder.read("drawing.pdf") == drawingBytes());
@@ -117,9 +118,9 @@ TEST_F(DownloadToFileTest, TakesNoProxyFromTheEnvironment) {
 
 TEST_F(DownloadToFileTest, RefusesEmptyUrlOrTargetAndAMissingFolder) {
   ScratchFolder folder;
-  EXPECT_FALSE(report::downloadToFile("", folder.pathOf("drawing.pdf"), kShortLimits));
-  EXPECT_FALSE(report::downloadToFile(urlFor("ok"), "", kShortLimits));
-  EXPECT_FALSE(report::downloadToFile(urlFor("ok"), folder.pathOf("no such folder/drawing.pdf"), kShortLimits));
+  EXPECT_FALSE(report::downloadToFile("", folder.pathOf("drawing.pdf"), kShortTransferLimits));
+  EXPECT_FALSE(report::downloadToFile(urlFor("ok"), "", kShortTransferLimits));
+  EXPECT_FALSE(report::downloadToFile(urlFor("ok"), folder.pathOf("no such folder/drawing.pdf"), kShortTransferLimits));
   EXPECT_TRUE(folder.names().empty());
 }
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,13 +14,12 @@
 
 namespace {
 
-using namespace std::chrono_literals;
 using report::DrawingDownload;
+using testing_support::kShortTransferLimits;
 using testing_support::LoopbackSite;
 using testing_support::ScratchFolder;
 using testing_support::SiteOnLoopback;
 
-constexpr report::TransferLimits kShortLimits{.connect = 2s, .stall = 1s, .redirections = 5, .bodyBytes = 1 << 20};
 
 TEST(DrawingPlaces, FileNameKeepsTheModelAndTheUrlEncodesIt) {
   struct Case {
@@ -75,10 +73,7 @@ TEST_F(DrawingDownloadTest, DownloadsUnderTheModelNameAndTellsWhatHappened) {
                    (olderFileThere ? ", over an older file" : ", no older file"));
       ScratchFolder folder;
       if (olderFileThere) folder.write("VP 1.pdf", olderDrawing);
-      const std::string base = c.behaviour == "no server"
-                                   ? "http://127.0.0.1:" + std::to_string(testing_support::refusedPort())
-                                   : site_->base(c.behaviour);
-      SiteOnLoopback network(base, kShortLimits, c.networkStarts);
+      SiteOnLoopback network(site_->base(c.behaviour), kShortTransferLimits, c.networkStarts);
 
       EXPECT_EQ(report::downloadDrawing(network, "VP 1", folder.path()), c.outcome);
 

@@ -23,6 +23,20 @@ extern char** environ;
 
 namespace testing_support {
 
+// A port on 127.0.0.1 that nobody listens on: bound for a moment to get a free number, then
+// released.
+inline int refusedPort() {
+  const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof address;
+  ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+  ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
+  ::close(fd);
+  return ntohs(address.sin_port);
+}
+
 class LoopbackSite {
  public:
   LoopbackSite() {
@@ -43,16 +57,14 @@ class LoopbackSite {
   LoopbackSite(const LoopbackSite&) = delete;
   LoopbackSite& operator=(const LoopbackSite&) = delete;
 
-  int port() const { return port_; }
-  // "http://127.0.0.1:<port>/<behaviour>": a site base whose files are answered that way.
+  // "http://127.0.0.1:<port>/<behaviour>": a site base whose files are answered that way;
+  // for "no server", a base on a port that nobody listens on.
   std::string base(std::string_view behaviour) const {
+    if (behaviour == "no server") return "http://127.0.0.1:" + std::to_string(refusedPort());
     return "http://127.0.0.1:" + std::to_string(port_) + "/" + std::string(behaviour);
   }
   void putFile(const std::string& name, const std::string& bytes) const {
     std::ofstream(folder_ / "files" / name, std::ios::binary) << bytes;
-  }
-  void removeFiles() const {
-    for (const auto& entry : std::filesystem::directory_iterator(folder_ / "files")) std::filesystem::remove(entry);
   }
   // The raw request paths, in order of arrival.
   std::vector<std::string> requestedPaths() const {
@@ -80,7 +92,11 @@ class LoopbackSite {
     if (spawned != 0) throw std::runtime_error("cannot start " + python);
     port_ = readPort(output[0]);
     ::close(output[0]);
-    if (port_ <= 0) throw std::runtime_error("the loopback site did not tell its port");
+    if (port_ <= 0) {
+      ::kill(pid_, SIGTERM);
+      ::waitpid(pid_, nullptr, 0);
+      throw std::runtime_error("the loopback site did not tell its port");
+    }
   }
 
   static int readPort(int fd) {
@@ -95,19 +111,5 @@ class LoopbackSite {
   pid_t pid_ = 0;
   int port_ = 0;
 };
-
-// A port on 127.0.0.1 that nobody listens on: bound for a moment to get a free number, then
-// released.
-inline int refusedPort() {
-  const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t length = sizeof address;
-  ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-  ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-  ::close(fd);
-  return ntohs(address.sin_port);
-}
 
 }  // namespace testing_support

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,10 @@
 #include "report/network.h"
 
 namespace testing_support {
+
+// Limits short enough that a stalled or silent server costs a test about a second.
+inline constexpr report::TransferLimits kShortTransferLimits{
+    .connect = std::chrono::seconds(2), .stall = std::chrono::seconds(1), .redirections = 5, .bodyBytes = 1 << 20};
 
 class SiteOnLoopback final : public report::Network {
  public:

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,12 +13,11 @@
 
 namespace {
 
-using namespace std::chrono_literals;
+using testing_support::kShortTransferLimits;
 using testing_support::LoopbackSite;
 using testing_support::ScratchFolder;
 using testing_support::SiteOnLoopback;
 
-constexpr report::TransferLimits kShortLimits{.connect = 2s, .stall = 1s, .redirections = 5, .bodyBytes = 1 << 20};
 constexpr gui::Rgb kGreen{.red = 0, .green = 128, .blue = 0};
 constexpr gui::Rgb kRed{.red = 255, .green = 0, .blue = 0};
 
@@ -66,10 +64,7 @@ TEST_F(VersionCheckTest, ReadsTheFirstLineAsItStandsAndLeavesNoFile) {
     SCOPED_TRACE(c.behaviour + " with \"" + c.versionFile + "\"" + (c.networkStarts ? "" : ", network not started"));
     site_->putFile("orvexselectver.txt", c.versionFile);
     ScratchFolder folder;
-    const std::string base = c.behaviour == "no server"
-                                 ? "http://127.0.0.1:" + std::to_string(testing_support::refusedPort())
-                                 : site_->base(c.behaviour);
-    SiteOnLoopback network(base, kShortLimits, c.networkStarts);
+    SiteOnLoopback network(site_->base(c.behaviour), kShortTransferLimits, c.networkStarts);
 
     const std::string shown = userdata::fetchLatestVersion(network, folder.path());
 
