@@ -3,7 +3,8 @@
 // A first child starts a new session and forks the process that runs xdg-open, then ends at
 // once; the program reaps that first child right away, so it never waits for the browser and
 // leaves no zombie, and the browser belongs to init, outside the program's session and
-// terminal. Between fork and exec only async-signal-safe calls are made.
+// terminal. Between fork and exec the children only make system calls (glibc's execvp searches
+// PATH on the stack), so a lock held by another thread of the program cannot block them.
 
 #include <fcntl.h>
 #include <sys/wait.h>
