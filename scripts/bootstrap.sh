@@ -8,6 +8,8 @@ packages=(
   build-essential cmake pkg-config
   libwxgtk3.2-dev libgtk-3-dev libcurl4-openssl-dev libpng-dev libjpeg-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  python3    # the loopback web site of the download tests
+  xdg-utils  # xdg-open: opening the report, the drawings and the site on the desktop
   xvfb xdotool imagemagick openbox x11-utils
   fonts-dejavu-core fonts-liberation
   locales
