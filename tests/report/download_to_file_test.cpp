@@ -39,7 +39,9 @@ class DownloadToFileTest : public ::testing::Test {
   // The URL of the drawing as answered in the given way (see loopback_site.py), or at an
   // unresolvable host, or a local file.
   static std::string urlFor(const std::string& behaviour) {
-    if (behaviour == "unresolvable host") return "http://nothing.invalid/ok/drawing.pdf";
+    // A label of more than 63 characters is refused by the resolver itself, so the lookup fails
+    // without a query leaving the machine.
+    if (behaviour == "unresolvable host") return "http://" + std::string(70, 'a') + ".invalid/ok/drawing.pdf";
     if (behaviour == "file url") return "file:///etc/passwd";
     return site_->base(behaviour) + "/content/files/durovidud/drawing.pdf";
   }
