@@ -1,0 +1,54 @@
+#include "platform/file_queries.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Paths are built from char8_t so that a UTF-8 name stays UTF-8 on every system.
+fs::path pathFromUtf8(const std::string& text) { return fs::path(std::u8string(text.begin(), text.end())); }
+
+std::string utf8FromPath(const fs::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
+}  // namespace
+
+std::string currentDirectory() {
+  std::error_code error;
+  return utf8FromPath(fs::current_path(error));
+}
+
+std::int64_t fileSize(const std::string& path) {
+  std::error_code error;
+  const fs::file_status status = fs::status(pathFromUtf8(path), error);
+  if (status.type() == fs::file_type::directory) return kIsDirectory;
+  if (error || !fs::exists(status)) return kNoSuchFile;
+  const std::uintmax_t size = fs::file_size(pathFromUtf8(path), error);
+  return error ? kNoSuchFile : static_cast<std::int64_t>(size);
+}
+
+std::string readFirstLine(const std::string& path) {
+  std::ifstream in(pathFromUtf8(path), std::ios::binary);
+  std::string line;
+  if (!in || !std::getline(in, line, '\n')) return {};
+  const bool endedByLineFeed = !in.eof();
+  if (endedByLineFeed && !line.empty() && line.back() == '\r') line.pop_back();
+  return line;
+}
+
+bool deleteFile(const std::string& path) {
+  std::error_code error;
+  return fs::remove(pathFromUtf8(path), error);
+}
+
+std::string pathInFolder(const std::string& folder, const std::string& fileName) {
+  return utf8FromPath(pathFromUtf8(folder) / pathFromUtf8(fileName));
+}
+
+}  // namespace platform

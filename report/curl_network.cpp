@@ -1,0 +1,18 @@
+#include <curl/curl.h>
+
+#include "report/network.h"
+
+namespace report {
+
+bool CurlNetwork::start() {
+  // libcurl's global start-up (on Windows it also starts Windows Sockets) runs once; what it
+  // gave holds for every later call.
+  static const bool started = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+  return started;
+}
+
+bool CurlNetwork::download(const std::string& url, const std::string& target) {
+  return downloadToFile(url, target, limits_);
+}
+
+}  // namespace report
