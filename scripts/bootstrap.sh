@@ -8,7 +8,7 @@ packages=(
   build-essential cmake pkg-config
   libwxgtk3.2-dev libgtk-3-dev libcurl4-openssl-dev libpng-dev libjpeg-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool imagemagick openbox x11-utils
+  xvfb xdotool imagemagick openbox x11-utils chromium
   fonts-dejavu-core fonts-liberation
   locales
 )
