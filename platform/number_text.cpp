@@ -1,5 +1,6 @@
 #include "platform/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cfloat>
 #include <climits>
@@ -26,6 +27,29 @@ std::size_t skipDigits(std::string_view text, std::size_t i) {
 bool takeSign(std::string_view text, std::size_t& i) {
   if (i >= text.size() || (text[i] != '+' && text[i] != '-')) return false;
   return text[i++] == '-';
+}
+
+// Decimal exponent of the leading nonzero digit of a number text that holds digits, an optional
+// point and an optional exponent ("123.4" -> 2, "0.05e-3" -> -5). The exponent saturates, so
+// any count of digits is safe. Only called for numbers that are not zero.
+long long leadingPowerOfTen(std::string_view number) {
+  constexpr long long kLimit = 1'000'000'000;
+  const std::size_t mantissaEnd = std::min(number.find_first_of("eE"), number.size());
+  const std::string_view mantissa = number.substr(0, mantissaEnd);
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const std::size_t first = std::min(mantissa.find_first_of("123456789"), mantissa.size());
+  const auto digits = [](std::size_t count) {
+    return static_cast<long long>(std::min<std::size_t>(count, kLimit));
+  };
+  const long long power = first < point ? digits(point - first) - 1 : -digits(first - point);
+  long long exponent = 0;
+  if (mantissaEnd < number.size()) {
+    std::size_t i = mantissaEnd + 1;
+    const bool negative = takeSign(number, i);
+    for (; i < number.size(); ++i) exponent = std::min(exponent * 10 + (number[i] - '0'), kLimit);
+    if (negative) exponent = -exponent;
+  }
+  return power + exponent;
 }
 
 // Drops a minus sign from a text whose digits are all zero ("-0.00" -> "0.00").
@@ -59,11 +83,11 @@ float textToFloat(std::string_view text) {
   const auto result = std::from_chars(text.data() + start, text.data() + end, value,
                                       std::chars_format::general);
   if (result.ec == std::errc::result_out_of_range) {
-    // Beyond single precision: a huge value saturates (the fields clamp it anyway), a tiny one
-    // becomes 0.
-    double wide = 0.0;
-    std::from_chars(text.data() + start, text.data() + end, wide, std::chars_format::general);
-    value = wide > 1.0 ? FLT_MAX : 0.0f;
+    // Beyond single precision: a huge value saturates to the largest float (the fields clamp
+    // it anyway), a tiny one becomes 0. Out of range means it is not zero, and its leading
+    // digit's power of ten tells huge from tiny, however many digits the text has.
+    const std::string_view number = text.substr(start, end - start);
+    value = leadingPowerOfTen(number) >= 0 ? FLT_MAX : 0.0f;
   } else if (result.ec != std::errc()) {
     value = 0.0f;
   }
@@ -85,10 +109,19 @@ int textToInt(std::string_view text) {
 }
 
 std::string fixedText(double value, int decimals) {
-  char buffer[400];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-  std::string text(buffer, result.ptr);
+  decimals = std::max(decimals, 0);
+  // Room for the decimals and a typical integer part; grown until the whole text fits, since a
+  // double can have up to 309 integer digits.
+  std::string text(static_cast<std::size_t>(decimals) + 24, '\0');
+  for (;;) {
+    const auto result = std::to_chars(text.data(), text.data() + text.size(), value,
+                                      std::chars_format::fixed, decimals);
+    if (result.ec == std::errc()) {
+      text.resize(static_cast<std::size_t>(result.ptr - text.data()));
+      break;
+    }
+    text.resize(text.size() * 2);
+  }
   dropSignOfZero(text);
   return text;
 }

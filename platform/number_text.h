@@ -10,7 +10,8 @@ namespace platform {
 // Reads a decimal number: leading blanks and tabs skipped, optional sign, digits with an
 // optional decimal point (a point only: a comma ends the number) and an optional exponent.
 // Reading stops at the first character that does not belong to the number; a text that does
-// not start with a number gives 0.
+// not start with a number gives 0. A number beyond the float range reads as the largest float
+// with its sign; one too small for a float reads as 0.
 float textToFloat(std::string_view text);
 
 // Reads an integer: leading blanks and tabs skipped, optional sign, decimal digits. Stops at
@@ -19,6 +20,7 @@ int textToInt(std::string_view text);
 
 // Writes value in fixed-point notation with exactly `decimals` decimals, rounded; no exponent,
 // no thousands separator. A value that rounds to zero is written without a sign ("0.0").
+// Any count of decimals is written out in full; a negative count counts as 0.
 std::string fixedText(double value, int decimals);
 
 // The default float text: 10 decimals, then trailing zeros and a trailing point dropped

@@ -11,6 +11,7 @@ packages=(
   python3    # the loopback web site of the download tests
   xdg-utils  # xdg-open: opening the report, the drawings and the site on the desktop
   xvfb xdotool imagemagick openbox x11-utils
+  chromium   # the report page checked in a real browser
   fonts-dejavu-core fonts-liberation
   locales
 )

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -160,6 +161,51 @@ TEST_F(CatalogContentTest, CondenserModelsGrowAndTheBigFanSeriesRejectsMore) {
         for (std::size_t row = 0; row < 338; ++row)
           ASSERT_GT(capacity(larger.ratingTables[r], row), capacity(smaller.ratingTables[r], row));
     }
+  }
+}
+
+// The fan motors of one record: "<fans> x <W per fan>" and "<fans> x <A per fan>" (the ceiling
+// series writes a Cyrillic "х"), and the supply "<V>/<phases>/<Hz>" or, three-phase, "<V>/<Hz>".
+struct FanMotors {
+  std::string model;
+  std::string_view powerSupply;
+  std::string_view motorPower;
+  std::string_view current;
+};
+
+std::vector<FanMotors> everyRecordsFanMotors() {
+  std::vector<FanMotors> motors;
+  for (const auto& [name, list] : coolerSeries())
+    for (const CoolerRecord& r : *list)
+      motors.push_back({std::string(r.modelName), r.powerSupply, r.motorPower, r.current});
+  for (const auto* list : {&catalog::condenserList500(), &catalog::condenserList630()})
+    for (const CondenserRecord& r : *list)
+      motors.push_back({std::string(r.modelName) + " " + std::string(r.poles) + std::string(r.connection),
+                        r.powerSupply, r.motorPower, r.current});
+  return motors;
+}
+
+// The value per fan: the number after the last blank.
+float perFan(std::string_view text) { return number(text.substr(text.rfind(' ') + 1)); }
+
+// A motor cannot draw more real power than its supply's voltage times its current: the power
+// factor is at most 1. 400 V is the three-phase supply, where the apparent power is sqrt(3) U I.
+TEST_F(CatalogContentTest, FanMotorsDrawNoMoreThanVoltageTimesCurrent) {
+  const std::vector<FanMotors> motors = everyRecordsFanMotors();
+  ASSERT_EQ(motors.size(), 10u + 19u + 19u + 120u + 120u);
+  for (const FanMotors& m : motors) {
+    SCOPED_TRACE(m.model + ": " + std::string(m.motorPower) + " W, " + std::string(m.current) +
+                 " A, " + std::string(m.powerSupply));
+    const float voltage = number(m.powerSupply);
+    const bool threePhase = voltage == 400.0f;
+    ASSERT_TRUE(threePhase || voltage == 220.0f || voltage == 230.0f);
+    EXPECT_EQ(number(m.motorPower), number(m.current));  // the same count of fans
+    const float watts = perFan(m.motorPower);
+    const float amperes = perFan(m.current);
+    ASSERT_GT(watts, 0.0f);
+    ASSERT_GT(amperes, 0.0f);
+    const float voltAmperes = (threePhase ? std::sqrt(3.0f) : 1.0f) * voltage * amperes;
+    EXPECT_LE(watts, voltAmperes);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <clocale>
 #include <string>
 
@@ -31,6 +32,23 @@ TEST_P(NumberTextTest, TextToFloatReadsTheLeadingNumber) {
   for (const auto& c : cases) EXPECT_EQ(platform::textToFloat(c.text), c.expected) << c.text;
 }
 
+TEST_P(NumberTextTest, TextToFloatSaturatesBeyondTheFloatRange) {
+  const std::string nines(500, '9');
+  const struct {
+    std::string text;
+    float expected;
+  } cases[] = {
+      {"1e39", FLT_MAX},           {"1e309", FLT_MAX},          {"-1e400", -FLT_MAX},
+      {nines, FLT_MAX},            {"-" + nines + ".5", -FLT_MAX}, {"0.00001e400", FLT_MAX},
+      {"1e99999999999999999999", FLT_MAX}, {"1e-400", 0.0f},    {"-1e-400", 0.0f},
+      {"0." + nines, 1.0f},        {"0.0000001e-400", 0.0f},    {"9999e-400", 0.0f},
+      {"0e99999", 0.0f},           {"3.4e38", 3.4e38f},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(platform::textToFloat(c.text), c.expected) << c.text.substr(0, 40);
+  }
+}
+
 TEST_P(NumberTextTest, TextToIntReadsSignAndDigits) {
   const struct {
     const char* text;
@@ -57,6 +75,32 @@ TEST_P(NumberTextTest, FixedTextRoundsWithoutSeparatorsOrSignedZero) {
     EXPECT_EQ(platform::fixedText(c.value, c.decimals), c.expected) << c.value;
 }
 
+TEST_P(NumberTextTest, FixedTextHoldsAnyCountOfDecimals) {
+  const struct {
+    double value;
+    int decimals;
+    std::string expected;
+  } cases[] = {
+      {FLT_MAX, 10, "340282346638528859811704183484516925440.0000000000"},
+      {-FLT_MAX, 0, "-340282346638528859811704183484516925440"},
+      {1.5, 1000, "1." + std::string(1, '5') + std::string(999, '0')},
+      {0.1, 20, "0.10000000000000000555"},
+      {2.25, -3, "2"},
+      {-7.0, -1, "-7"},
+      {-1e-300, 300, "-0." + std::string(299, '0') + "1"},
+      {-1e-300, 200, "0." + std::string(200, '0')},
+      {0x1p100, 2, "1267650600228229401496703205376.00"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(platform::fixedText(c.value, c.decimals), c.expected) << c.value << " " << c.decimals;
+  }
+  // The largest double with many decimals: every integer digit and every decimal is there.
+  const std::string text = platform::fixedText(DBL_MAX, 1000);
+  EXPECT_EQ(text.size(), 309u + 1u + 1000u);
+  EXPECT_EQ(text.substr(0, 6), "179769");
+  EXPECT_EQ(text.substr(309), "." + std::string(1000, '0'));
+}
+
 TEST_P(NumberTextTest, DefaultFloatTextDropsTrailingZerosAndPoint) {
   EXPECT_EQ(platform::defaultFloatText(1379.0f), "1379");
   EXPECT_EQ(platform::defaultFloatText(0.25f), "0.25");
@@ -65,6 +109,7 @@ TEST_P(NumberTextTest, DefaultFloatTextDropsTrailingZerosAndPoint) {
   EXPECT_EQ(platform::defaultFloatText(1100.0f), "1100");
   // 10 decimals of the single-precision value, then the zeros go.
   EXPECT_EQ(platform::defaultFloatText(0.1f), "0.1000000015");
+  EXPECT_EQ(platform::defaultFloatText(FLT_MAX), "340282346638528859811704183484516925440");
 }
 
 TEST_P(NumberTextTest, IntTextIsPlain) {
