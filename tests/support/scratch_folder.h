@@ -14,6 +14,17 @@
 
 namespace testing_support {
 
+inline std::string readWholeFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+inline void writeWholeFile(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
 class ScratchFolder {
  public:
   ScratchFolder() {
@@ -29,15 +40,8 @@ class ScratchFolder {
 
   std::string path() const { return path_.string(); }
   std::string pathOf(const std::string& name) const { return (path_ / name).string(); }
-  void write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(path_ / name, std::ios::binary) << bytes;
-  }
-  std::string read(const std::string& name) const {
-    std::ifstream in(path_ / name, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-  }
+  void write(const std::string& name, const std::string& bytes) const { writeWholeFile(path_ / name, bytes); }
+  std::string read(const std::string& name) const { return readWholeFile(path_ / name); }
   // The names in the folder, sorted.
   std::vector<std::string> names() const {
     std::vector<std::string> found;

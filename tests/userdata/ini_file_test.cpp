@@ -5,25 +5,25 @@
 #include <filesystem>
 
 #include "platform/windows1251.h"
-#include "support/temp_folder.h"
+#include "support/scratch_folder.h"
 #include "userdata/ini_text.h"
 
 namespace {
 
 using testing_support::readWholeFile;
-using testing_support::TempFolder;
+using testing_support::ScratchFolder;
 using testing_support::writeWholeFile;
 using userdata::UserInfo;
 
 TEST(UserInfoFile, AMissingFileReadsAsFiveEmptyValues) {
-  TempFolder folder;
-  EXPECT_EQ(userdata::readUserInfoFile(folder.file("orvex-selection.ini")), UserInfo{});
-  EXPECT_EQ(userdata::readUserInfoFile(folder.path().string()), UserInfo{});  // a directory
+  ScratchFolder folder;
+  EXPECT_EQ(userdata::readUserInfoFile(folder.pathOf("orvex-selection.ini")), UserInfo{});
+  EXPECT_EQ(userdata::readUserInfoFile(folder.path()), UserInfo{});  // a directory
 }
 
 TEST(UserInfoFile, WritesTheComposedBytesAndReadsThemBack) {
-  TempFolder folder;
-  const auto path = folder.file(std::string(userdata::kUserInfoFileName));
+  ScratchFolder folder;
+  const auto path = folder.pathOf(std::string(userdata::kUserInfoFileName));
   const UserInfo info{"ООО Холод", "Москва", "123", "a@b.ru", "Иванов"};
   ASSERT_TRUE(userdata::writeUserInfoFile(path, info));
   EXPECT_EQ(readWholeFile(path), userdata::composeUserInfo(info));
@@ -31,8 +31,8 @@ TEST(UserInfoFile, WritesTheComposedBytesAndReadsThemBack) {
 }
 
 TEST(UserInfoFile, ASecondGroupIsDroppedOnTheNextWrite) {
-  TempFolder folder;
-  const auto path = folder.file("orvex-selection.ini");
+  ScratchFolder folder;
+  const auto path = folder.pathOf("orvex-selection.ini");
   writeWholeFile(path, *platform::toWindows1251("; мои данные\r\n[Информация о пользователе]\r\n"
                                                 "Компания = A\r\n[Прочее]\r\nКлюч = 1\r\n"));
   ASSERT_EQ(userdata::readUserInfoFile(path), (UserInfo{"A", "", "", "", ""}));
@@ -44,24 +44,24 @@ TEST(UserInfoFile, ASecondGroupIsDroppedOnTheNextWrite) {
 }
 
 TEST(UserInfoFile, AFailedWriteReturnsFalseAndKeepsTheOldFile) {
-  TempFolder folder;
-  const auto path = folder.file("orvex-selection.ini");
+  ScratchFolder folder;
+  const auto path = folder.pathOf("orvex-selection.ini");
   const UserInfo old{"Old", "", "", "", ""};
   ASSERT_TRUE(userdata::writeUserInfoFile(path, old));
   const std::string oldBytes = readWholeFile(path);
 
   // The target is a directory, or its folder does not exist: both writes must fail.
-  std::filesystem::create_directory(folder.path() / "taken.ini");
-  EXPECT_FALSE(userdata::writeUserInfoFile(folder.file("taken.ini"), {"New", "", "", "", ""}));
-  EXPECT_FALSE(userdata::writeUserInfoFile(folder.file("missing/orvex-selection.ini"), old));
-  EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "taken.ini"));
+  std::filesystem::create_directory(folder.pathOf("taken.ini"));
+  EXPECT_FALSE(userdata::writeUserInfoFile(folder.pathOf("taken.ini"), {"New", "", "", "", ""}));
+  EXPECT_FALSE(userdata::writeUserInfoFile(folder.pathOf("missing/orvex-selection.ini"), old));
+  EXPECT_TRUE(std::filesystem::is_directory(folder.pathOf("taken.ini")));
   EXPECT_EQ(readWholeFile(path), oldBytes);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
 }
 
 TEST(UserInfoFile, ValuesOutsideWindows1251SurviveTheRoundTrip) {
-  TempFolder folder;
-  const auto path = folder.file("orvex-selection.ini");
+  ScratchFolder folder;
+  const auto path = folder.pathOf("orvex-selection.ini");
   const UserInfo info{"Łódź ✓", "Москва", "", "", "€ 5"};
   ASSERT_TRUE(userdata::writeUserInfoFile(path, info));
   EXPECT_TRUE(readWholeFile(path).starts_with("\xEF\xBB\xBF[Информация"));
