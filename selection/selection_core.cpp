@@ -34,7 +34,7 @@ std::string deviationText(float capacityWatts, float requiredWatts) {
   }
   std::string text = platform::fixedText(deviation, 1);
   // Only an exact match is "0.0": a model short by less than 0.05 % still shows its sign.
-  if (deviation < 0 && text == "0.0") text.insert(0, "-");
+  if (deviation < 0 && text == "0.0") text = "-0.0";
   return text;
 }
 
