@@ -1,10 +1,13 @@
 // ORVEX-selection: selection of ORVEX air coolers and condensers.
 
+#include <cstdio>
+
 #include "app/program.h"
 #include "gui/wx/wx_toolkit.h"
 #include "platform/clock.h"
-
-#include <cstdio>
+#include "platform/desktop_opener.h"
+#include "platform/file_queries.h"
+#include "report/network.h"
 
 int main(int argc, char** argv) {
   auto toolkit = gui::createWxToolkit(argc, argv);
@@ -13,6 +16,9 @@ int main(int argc, char** argv) {
     return 0;
   }
   platform::SteadyClock clock;
-  app::Program program(*toolkit, clock);
+  platform::SystemDesktopOpener opener;
+  report::CurlNetwork network;
+  selection::Services services{clock, opener, network, platform::currentDirectory()};
+  app::Program program(*toolkit, services);
   return program.run();
 }

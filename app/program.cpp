@@ -5,8 +5,8 @@
 
 namespace app {
 
-Program::Program(gui::Toolkit& toolkit, platform::Clock& clock)
-    : context_{.toolkit = toolkit}, shell_(toolkit, clock) {
+Program::Program(gui::Toolkit& toolkit, selection::Services& services)
+    : context_{.toolkit = toolkit, .services = services}, shell_(toolkit, services.clock) {
   selection::registerCoolerWindow(shell_, context_);
   selection::registerCondenserWindow(shell_, context_);
 }

@@ -3,14 +3,13 @@
 
 #include "app/shell.h"
 #include "gui/toolkit.h"
-#include "platform/clock.h"
 #include "selection/selection_context.h"
 
 namespace app {
 
 class Program {
  public:
-  Program(gui::Toolkit& toolkit, platform::Clock& clock);
+  Program(gui::Toolkit& toolkit, selection::Services& services);
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 

@@ -10,8 +10,8 @@
 namespace gui {
 
 struct WindowRole {
-  std::function<int(const Event&)> handle;  // 0: the window asks to be closed
-  std::function<void()> afterClosing;       // e.g. forget that the window is open
+  std::function<int(const Event&)> handle{};  // 0: the window asks to be closed
+  std::function<void()> afterClosing{};     // e.g. forget that the window is open
   bool asksBeforeClosing = false;           // a closing is confirmed by the user first
   int parent = kNoParent;                   // enabled and brought to the front once this closes
 };

@@ -1,6 +1,7 @@
 #include "selection/condenser_window.h"
 
 #include "platform/number_text.h"
+#include "report/report_layouts.h"
 #include "resources/pictures.h"
 #include "selection/condenser_selection.h"
 #include "selection/condenser_window_ids.h"
@@ -118,6 +119,18 @@ std::vector<ResultRow> selectFromForm(const gui::Toolkit& tk) {
   return selectCondensers(inputs, condenserSeriesList(inputs.seriesCode));
 }
 
+// The form's texts the report shows, by their place in the report.
+constexpr auto kReportConditions = [] {
+  std::array<int, report::kCondenserConditionCount> gadgets{};
+  gadgets[report::kAmbientTemperature] = kAmbientTemperature;
+  gadgets[report::kCondenserSeries] = kSeries;
+  gadgets[report::kMaximumNoiseLevel] = kNoiseLimit;
+  gadgets[report::kCondenserTemperatureDifference] = kTemperatureDifference;
+  gadgets[report::kRequiredHeatRejection] = kRequiredHeatRejection;
+  gadgets[report::kCondenserRefrigerant] = kRefrigerant;
+  return gadgets;
+}();
+
 const SelectionWindowShape kShape{
     .window = W,
     .title = "Подбор конденсатора ORVEX®",
@@ -144,6 +157,8 @@ const SelectionWindowShape kShape{
     .clearButton = {kClearButton, "Очистить данные"},
     .noRowMessage = "Выберите модель конденсатора из списка.",
     .selectRows = selectFromForm,
+    .reportLayout = &report::kCondenserReport,
+    .reportConditions = kReportConditions,
 };
 
 }  // namespace

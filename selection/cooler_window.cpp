@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/number_text.h"
+#include "report/report_layouts.h"
 #include "resources/pictures.h"
 #include "selection/cooler_selection.h"
 #include "selection/cooler_window_ids.h"
@@ -127,6 +128,20 @@ std::vector<ResultRow> selectFromForm(const gui::Toolkit& tk) {
   return selectCoolers(inputs, coolerSeriesList(inputs.seriesCode));
 }
 
+// The form's texts the report shows, by their place in the report.
+constexpr auto kReportConditions = [] {
+  std::array<int, report::kCoolerConditionCount> gadgets{};
+  gadgets[report::kEvaporatingTemperature] = kEvaporatingTemperature;
+  gadgets[report::kCoolerSeries] = kSeries;
+  gadgets[report::kMinimumAirThrow] = kMinAirThrow;
+  gadgets[report::kCoolerTemperatureDifference] = kTemperatureDifference;
+  gadgets[report::kMaximumWidth] = kMaxWidth;
+  gadgets[report::kRequiredCoolingCapacity] = kRequiredCapacity;
+  gadgets[report::kMaximumLength] = kMaxLength;
+  gadgets[report::kCoolerRefrigerant] = kRefrigerant;
+  return gadgets;
+}();
+
 const SelectionWindowShape kShape{
     .window = W,
     .title = "Подбор воздухоохладителя ORVEX®",
@@ -153,6 +168,8 @@ const SelectionWindowShape kShape{
     .clearButton = {kClearButton, "Очистить данные"},
     .noRowMessage = "Выберите модель в/о из списка.",
     .selectRows = selectFromForm,
+    .reportLayout = &report::kCoolerReport,
+    .reportConditions = kReportConditions,
 };
 
 }  // namespace

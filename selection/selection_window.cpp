@@ -1,9 +1,13 @@
 #include "selection/selection_window.h"
 
 #include "resources/pictures.h"
+#include "selection/drawing_button.h"
 #include "selection/number_field.h"
+#include "selection/report_button.h"
 #include "selection/result_list.h"
 #include "selection/window_numbers.h"
+#include "userdata/about_window.h"
+#include "userdata/user_info_window.h"
 
 namespace selection {
 namespace {
@@ -42,11 +46,34 @@ std::optional<int> selectedRowOrAsk(SelectionContext& context, const SelectionWi
 }
 
 void showReport(SelectionContext& context, const SelectionWindowShape& shape) {
-  selectedRowOrAsk(context, shape, shape.reportButton.text);
+  if (const auto row = selectedRowOrAsk(context, shape, shape.reportButton.text)) writeAndShowReport(context, shape, *row);
 }
 
 void showDrawing(SelectionContext& context, const SelectionWindowShape& shape) {
-  selectedRowOrAsk(context, shape, shape.drawingButton.text);
+  if (const auto row = selectedRowOrAsk(context, shape, shape.drawingButton.text)) openDrawing(context, shape, *row);
+}
+
+// A child window (About, user information) belongs to this window, which stays disabled while
+// the child is open; the shell gives it back when the child closes.
+void openChild(SelectionContext& context, const SelectionWindowShape& shape, int child,
+               void (*open)(SelectionContext&, const SelectionWindowShape&, int)) {
+  open(context, shape, child);
+  if (context.toolkit.windowExists(child)) context.toolkit.enableWindow(shape.window, false);
+}
+
+void openAbout(SelectionContext& context, const SelectionWindowShape& shape, int child) {
+  userdata::openAboutWindow(context.toolkit, shape.window, child, context.services.network, context.services.folder);
+}
+
+void openUserInfo(SelectionContext& context, const SelectionWindowShape& shape, int child) {
+  userdata::openUserInfoWindow(context.toolkit, shape.window, child, context.services.folder);
+}
+
+int serveMenu(SelectionContext& context, const SelectionWindowShape& shape, int item) {
+  if (item == shape.menuClose) return 0;
+  if (item == shape.menuUserInfo) openChild(context, shape, shape.userInfoWindow, openUserInfo);
+  if (item == shape.menuAbout) openChild(context, shape, shape.aboutWindow, openAbout);
+  return 1;
 }
 
 // The buttons of every selection window: which event they take and what they do.
@@ -105,6 +132,14 @@ void registerSelectionWindow(gui::WindowRegistry& registry, SelectionContext& co
                     .asksBeforeClosing = true});
   registry.addOpener({shape.openerMenuItem, shape.openerArea,
                       [&context, &shape] { openSelectionWindow(context, shape); }});
+  registry.setRole(shape.aboutWindow, {.handle = [&context](const gui::Event& event) {
+                                         return userdata::handleAboutEvent(context.services.opener, event);
+                                       },
+                                       .parent = shape.window});
+  registry.setRole(shape.userInfoWindow, {.handle = [&context](const gui::Event& event) {
+                                            return userdata::handleUserInfoEvent(context.toolkit, context.services.folder, event);
+                                          },
+                                          .parent = shape.window});
 }
 
 void openSelectionWindow(SelectionContext& context, const SelectionWindowShape& shape) {
@@ -145,7 +180,7 @@ int handleSelectionEvent(SelectionContext& context, const SelectionWindowShape& 
     case gui::EventKind::CloseRequest:
       return 0;
     case gui::EventKind::Menu:
-      return event.item == shape.menuClose ? 0 : 1;
+      return serveMenu(context, shape, event.item);
     case gui::EventKind::Gadget:
       return serveGadget(context, shape, event);
   }

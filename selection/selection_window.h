@@ -17,6 +17,7 @@
 
 #include "gui/toolkit.h"
 #include "gui/window_roles.h"
+#include "report/report_page.h"
 #include "selection/form_layout.h"
 #include "selection/selection_context.h"
 #include "selection/selection_core.h"
@@ -70,10 +71,14 @@ struct SelectionWindowShape {
   const char* noRowMessage = "";  // names the list, when a button needs a selected row
   // Reads the form and runs the selection core.
   std::vector<ResultRow> (*selectRows)(const gui::Toolkit&) = nullptr;
+  // The report: its layout, and the form's gadgets whose texts it shows, in the layout's order.
+  const report::ReportLayout* reportLayout = nullptr;
+  std::span<const int> reportConditions;
 };
 
-// Registers the window with the shell: its handler, its closing (asked first), and its way in
-// from the main window.
+// Registers the window with the shell: its handler, its closing (asked first), its way in
+// from the main window, and its two child windows (About, user information), which give the
+// window back when they close.
 void registerSelectionWindow(gui::WindowRegistry& registry, SelectionContext& context,
                              const SelectionWindowShape& shape);
 

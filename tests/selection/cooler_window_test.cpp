@@ -3,14 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "selection/window_numbers.h"
-#include "app/program.h"
 #include "catalog/catalog.h"
-#include "gui/headless/headless_toolkit.h"
 #include "platform/number_text.h"
 #include "selection/cooler_window_ids.h"
 #include "selection/window_numbers.h"
-#include "support/fake_clock.h"
-#include "support/serve_queued.h"
+#include "support/program_test.h"
 
 namespace {
 
@@ -19,34 +16,21 @@ using gui::MessageAnswer;
 constexpr int W = selection::kCoolerWindow;
 const gui::Rgb kRed{255, 0, 0};
 
-class CoolerWindowTest : public ::testing::Test {
+class CoolerWindowTest : public testing_support::ProgramTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(program_.shell().startUp());
+    ProgramTest::SetUp();
     toolkit_.click(selection::kMainWindow, selection::kCoolerArea);
     serve();
     ASSERT_TRUE(toolkit_.windowShown(W));
   }
 
-  void serve() { EXPECT_EQ(testing_support::serveQueued(program_.shell(), toolkit_), std::nullopt); }
   std::string text(int gadget) const { return toolkit_.text(W, gadget); }
   int rows() const { return toolkit_.rowCount(W, kResultList); }
   std::optional<gui::Rgb> colour(int gadget) const { return toolkit_.gadget(W, gadget).textColour; }
-  std::vector<std::string> items(int gadget) const {
-    std::vector<std::string> result;
-    for (const auto& item : toolkit_.gadget(W, gadget).items) result.push_back(item.first);
-    return result;
-  }
-
-  void typeAndLeave(int gadget, const std::string& value) {
-    toolkit_.type(W, gadget, value);
-    toolkit_.leave(W, gadget);
-    serve();
-  }
-  void choose(int gadget, const std::string& item) {
-    toolkit_.chooseItem(W, gadget, item);
-    serve();
-  }
+  std::vector<std::string> items(int gadget) const { return ProgramTest::items(W, gadget); }
+  void typeAndLeave(int gadget, const std::string& value) { ProgramTest::typeAndLeave(W, gadget, value); }
+  void choose(int gadget, const std::string& item) { ProgramTest::choose(W, gadget, item); }
   void fillForm(const char* series, const char* temperature, const char* difference,
                 const char* refrigerant, const std::string& kilowatts) {
     choose(kSeries, series);
@@ -55,14 +39,7 @@ class CoolerWindowTest : public ::testing::Test {
     choose(kRefrigerant, refrigerant);
     typeAndLeave(kRequiredCapacity, kilowatts);
   }
-  void pressSelect() {
-    toolkit_.click(W, kSelectButton);
-    serve();
-  }
-
-  gui::HeadlessToolkit toolkit_;
-  testing_support::FakeClock clock_;
-  app::Program program_{toolkit_, clock_};
+  void pressSelect() { click(W, kSelectButton); }
 };
 
 TEST_F(CoolerWindowTest, OpensWithItsLayoutAndInitialState) {
@@ -263,7 +240,7 @@ TEST_F(CoolerWindowTest, ClearDataAsksOnlyWhenTheFormHoldsData) {
   EXPECT_EQ(colour(kAirInletLabel), std::nullopt);
   EXPECT_EQ(toolkit_.gadget(W, kSeriesPicture).image, gui::kNoImage);
   EXPECT_EQ(toolkit_.gadget(W, kSeriesPicture).tooltip, "Кубические низкотемпературные воздухоохладители");
-  EXPECT_FALSE(program_.selectionContext().cooler.formDirty);
+  EXPECT_FALSE(context().cooler.formDirty);
 
   toolkit_.click(W, kClearButton);  // nothing changed since: no question
   serve();
@@ -323,7 +300,7 @@ TEST_F(CoolerWindowTest, SelectionShowsTheChosenModelBetweenItsNeighbours) {
   EXPECT_EQ(styles[1], (gui::RowStyle{gui::Rgb{204, 255, 153}, gui::Rgb{0, 0, 255}}));
   EXPECT_EQ(styles[2], (gui::RowStyle{gui::Rgb{255, 255, 153}, std::nullopt}));
   EXPECT_EQ(toolkit_.selectedRow(W, kResultList), gui::kNoSelection);
-  EXPECT_TRUE(program_.selectionContext().cooler.formDirty);
+  EXPECT_TRUE(context().cooler.formDirty);
 }
 
 TEST_F(CoolerWindowTest, NothingQualifyingShowsOneEmptyChosenRow) {
@@ -368,14 +345,14 @@ TEST_F(CoolerWindowTest, ClosingAsksAndReopeningBuildsAFreshForm) {
   toolkit_.pressClose(W);
   serve();
   EXPECT_FALSE(toolkit_.windowExists(W));
-  EXPECT_FALSE(program_.selectionContext().cooler.open);
+  EXPECT_FALSE(context().cooler.open);
 
   toolkit_.chooseMenu(selection::kMainWindow, selection::kMenuCoolerWindow);
   serve();
   EXPECT_EQ(text(kRequiredCapacity), "");
   EXPECT_EQ(toolkit_.selectedItem(W, kSeries), gui::kNoSelection);
   // The form flag outlives the window: the fresh form still asks before clearing.
-  EXPECT_TRUE(program_.selectionContext().cooler.formDirty);
+  EXPECT_TRUE(context().cooler.formDirty);
   toolkit_.answerNextMessage(MessageAnswer::No);
   toolkit_.click(W, kClearButton);
   serve();

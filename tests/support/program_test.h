@@ -1,6 +1,8 @@
 #pragma once
-// The whole program on the headless toolkit and a fake clock, started up, with the user's
-// actions served through the shell's own dispatch: what the window tests drive.
+// The whole program on the headless toolkit, a fake clock, a desktop opener that records what
+// it opens, and the maker's site moved to a port where nobody listens (tests that need a site
+// start one), started up in a scratch folder, with the user's actions served through the
+// shell's own dispatch: what the window tests drive.
 
 #include <gtest/gtest.h>
 
@@ -11,7 +13,11 @@
 #include "app/program.h"
 #include "gui/headless/headless_toolkit.h"
 #include "support/fake_clock.h"
+#include "support/loopback_site.h"
+#include "support/recording_desktop_opener.h"
+#include "support/scratch_folder.h"
 #include "support/serve_queued.h"
+#include "support/site_on_loopback.h"
 
 namespace testing_support {
 
@@ -34,6 +40,10 @@ class ProgramTest : public ::testing::Test {
     toolkit_.click(window, gadget);
     serve();
   }
+  void chooseMenu(int window, int item) {
+    toolkit_.chooseMenu(window, item);
+    serve();
+  }
   std::vector<std::string> items(int window, int gadget) const {
     std::vector<std::string> result;
     for (const auto& item : toolkit_.gadget(window, gadget).items) result.push_back(item.first);
@@ -41,9 +51,13 @@ class ProgramTest : public ::testing::Test {
   }
   selection::SelectionContext& context() { return program_.selectionContext(); }
 
+  ScratchFolder folder_;
   gui::HeadlessToolkit toolkit_;
   FakeClock clock_;
-  app::Program program_{toolkit_, clock_};
+  RecordingDesktopOpener opener_;
+  SiteOnLoopback network_{"http://127.0.0.1:" + std::to_string(refusedPort()), kShortTransferLimits};
+  selection::Services services_{clock_, opener_, network_, folder_.path()};
+  app::Program program_{toolkit_, services_};
 };
 
 }  // namespace testing_support

@@ -1,0 +1,42 @@
+#include "selection/report_button.h"
+
+#include "platform/file_queries.h"
+#include "platform/site.h"
+#include "report/report_files.h"
+#include "resources/pictures.h"
+#include "userdata/ini_file.h"
+#include "userdata/user_info.h"
+
+namespace selection {
+
+void writeAndShowReport(SelectionContext& context, const SelectionWindowShape& shape, int row) {
+  gui::Toolkit& tk = context.toolkit;
+  const std::string& folder = context.services.folder;
+  const userdata::UserInfo user =
+      userdata::readUserInfoFile(platform::pathInFolder(folder, std::string(userdata::kUserInfoFileName)));
+  report::ReportValues values{.company = user.company,
+                              .address = user.address,
+                              .phoneFax = user.phoneFax,
+                              .email = user.email,
+                              .manager = user.manager,
+                              .project = tk.text(shape.window, shape.project),
+                              .contactPerson = tk.text(shape.window, shape.contactPerson),
+                              .conditions = {},
+                              .cells = {},
+                              .siteAddress = platform::siteAddress()};
+  for (const int gadget : shape.reportConditions) values.conditions.push_back(tk.text(shape.window, gadget));
+  for (int column = 0; column < report::kResultCells; ++column)
+    values.cells[column] = tk.cellText(shape.window, shape.resultList, row, column);
+
+  const gui::Image* logo = tk.image(resources::kLogoImage);
+  const gui::Image noLogo;
+  if (!report::writeReportFiles(folder, logo ? *logo : noLogo, *shape.reportLayout, values)) {
+    const std::string page = platform::pathInFolder(folder, std::string(report::kReportPageFile));
+    tk.messageBox(shape.reportButton.text, "Не удалось записать протокол подбора в файл " + page + ".",
+                  gui::MessageButtons::Ok);
+    return;
+  }
+  context.services.opener.open(platform::pathInFolder(folder, std::string(report::kReportPageFile)));
+}
+
+}  // namespace selection
