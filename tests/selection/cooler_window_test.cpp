@@ -247,39 +247,6 @@ TEST_F(CoolerWindowTest, ClearDataAsksOnlyWhenTheFormHoldsData) {
   EXPECT_EQ(toolkit_.messages().size(), 2u);
 }
 
-TEST_F(CoolerWindowTest, EveryInputOfTheSelectionEmptiesTheList) {
-  fillForm("ORVEX VP", "-10", "8", "R404a/R507", "0.3");
-  const std::vector<std::function<void()>> changes = {
-      [&] { choose(kRefrigerant, "R22"); },
-      [&] { toolkit_.type(W, kRequiredCapacity, "0.4"); serve(); },
-      [&] { choose(kEvaporatingTemperature, "-15"); },
-      [&] { choose(kTemperatureDifference, "7"); },
-      [&] { toolkit_.type(W, kMinAirThrow, "1"); serve(); },
-      [&] { toolkit_.type(W, kMaxLength, "5000"); serve(); },
-      [&] { toolkit_.type(W, kMaxWidth, "5000"); serve(); },
-      [&] { choose(kSeries, "ORVEX VP"); choose(kEvaporatingTemperature, "-10"); choose(kTemperatureDifference, "8"); },
-  };
-  for (std::size_t i = 0; i < changes.size(); ++i) {
-    pressSelect();
-    ASSERT_GT(rows(), 0) << i;
-    changes[i]();
-    EXPECT_EQ(rows(), 0) << i;
-  }
-  EXPECT_EQ(rows(), 0);
-  // The project and the contact person go only to the report: the list stays.
-  pressSelect();
-  const int shown = rows();
-  toolkit_.type(W, kProject, "Проект 1");
-  toolkit_.type(W, kContactPerson, "Петров");
-  toolkit_.leave(W, kProject);
-  serve();
-  EXPECT_EQ(rows(), shown);
-  // Normalising a field on leaving it is the program's change: the list stays too.
-  toolkit_.leave(W, kRequiredCapacity);
-  serve();
-  EXPECT_EQ(rows(), shown);
-}
-
 TEST_F(CoolerWindowTest, SelectionShowsTheChosenModelBetweenItsNeighbours) {
   // Ask for a little more than the third model of the series delivers at -10 / 8, R404a/R507.
   const auto& series = catalog::ceilingCoolerList();
@@ -322,41 +289,6 @@ TEST_F(CoolerWindowTest, NothingQualifyingShowsOneEmptyChosenRow) {
   toolkit_.type(W, kMinAirThrow, "abc");
   pressSelect();
   EXPECT_EQ(toolkit_.cellText(W, kResultList, 0, 0), catalog::ceilingCoolerList()[0].modelName);
-}
-
-TEST_F(CoolerWindowTest, ClosingAsksAndReopeningBuildsAFreshForm) {
-  fillForm("ORVEX VP", "-10", "8", "R22", "0.5");
-  for (const bool viaMenu : {false, true}) {
-    toolkit_.answerNextMessage(MessageAnswer::No);
-    if (viaMenu) toolkit_.chooseMenu(W, kMenuClose); else toolkit_.pressClose(W);
-    serve();
-    EXPECT_EQ(text(kRequiredCapacity), "0.500");
-  }
-  ASSERT_EQ(toolkit_.messages().size(), 2u);
-  EXPECT_EQ(toolkit_.messages()[1].text, "Вы уверены, что хотите закрыть окно?");
-
-  // A second open only brings the window to the front.
-  toolkit_.chooseMenu(selection::kMainWindow, selection::kMenuCoolerWindow);
-  serve();
-  EXPECT_EQ(toolkit_.journal().back(), "activate 2");
-  EXPECT_EQ(text(kRequiredCapacity), "0.500");
-
-  toolkit_.answerNextMessage(MessageAnswer::Yes);
-  toolkit_.pressClose(W);
-  serve();
-  EXPECT_FALSE(toolkit_.windowExists(W));
-  EXPECT_FALSE(context().cooler.open);
-
-  toolkit_.chooseMenu(selection::kMainWindow, selection::kMenuCoolerWindow);
-  serve();
-  EXPECT_EQ(text(kRequiredCapacity), "");
-  EXPECT_EQ(toolkit_.selectedItem(W, kSeries), gui::kNoSelection);
-  // The form flag outlives the window: the fresh form still asks before clearing.
-  EXPECT_TRUE(context().cooler.formDirty);
-  toolkit_.answerNextMessage(MessageAnswer::No);
-  toolkit_.click(W, kClearButton);
-  serve();
-  EXPECT_EQ(toolkit_.messages().size(), 4u);
 }
 
 }  // namespace

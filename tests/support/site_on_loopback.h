@@ -31,6 +31,9 @@ class SiteOnLoopback final : public report::Network {
     return real_.download(base_ + url.substr(site.size()), target);
   }
 
+  // Sends the site's addresses to another base from now on.
+  void moveTo(std::string base) { base_ = std::move(base); }
+
   std::vector<std::string> askedUrls;
 
  private:
