@@ -76,15 +76,72 @@ region_difference() { # shot x y picture
   { compare -metric RMSE "$WORK/crop.png" "$4" null: 2>&1 || true; } | sed 's/.*(\(.*\))/\1/'
 }
 
-# Finds how far below a window's origin a picture starts (the menu bar height), trying
-# 0 to 80 pixels; prints the offset or fails.
-find_picture_offset() { # shot x y picture
+# How far below a window's origin a picture starts (the menu bar height), trying 0 to 80
+# pixels; prints the offset, or returns 1 when the picture is not there.
+picture_offset() { # shot x y picture
   local dy d
   for dy in $(seq 0 80); do
     d=$(region_difference "$1" "$2" $(( $3 + dy )) "$4")
     if awk "BEGIN { exit !($d < 0.08) }"; then echo "$dy"; return 0; fi
   done
-  fail "picture $(basename "$4") not found below $2,$3 in $1.png"
+  return 1
+}
+
+find_picture_offset() { # shot x y picture
+  picture_offset "$@" || fail "picture $(basename "$4") not found below $2,$3 in $1.png"
+}
+
+# Takes screenshots until a window has painted a picture below its origin (a busy machine may
+# take a while); prints the offset as find_picture_offset does.
+wait_for_picture() { # shot x y picture
+  local offset
+  for _ in $(seq 40); do
+    import -window root "$WORK/$1.png"
+    if offset=$(picture_offset "$@"); then log "screenshot $1.png" >&2; echo "$offset"; return 0; fi
+    sleep 0.25
+  done
+  fail "picture $(basename "$4") never painted below $2,$3"
+}
+
+# Clicks the middle of a gadget given in the coordinates of a window's client area at $x, $top.
+click_at() { xdotool mousemove $(( x + $1 )) $(( top + $2 )) click 1; sleep 0.3; }
+
+# Chooses item n (from 1) of the drop-down list at the given place with the keyboard.
+choose_item() {
+  click_at "$1" "$2"
+  sleep 0.3
+  for _ in $(seq "$3"); do xdotool key Down; done
+  xdotool key Return
+  sleep 0.3
+}
+
+# Opens a selection window from the main window's picture area at the given client point and
+# sets x, top to its client area, once it has painted its small logo.
+open_selection_window() { # title area_x area_y shot
+  local main mx my menu_height window y
+  main=$(wait_window "ORVEX-selection 2")
+  screenshot main
+  read -r mx my < <(window_origin "$main")
+  menu_height=$(find_picture_offset main "$mx" "$my" "$PICTURES/main_background.png")
+  xdotool mousemove $(( mx + $2 )) $(( my + menu_height + $3 )) click 1
+  window=$(wait_window "$1")
+  read -r x y < <(window_origin "$window")
+  top=$(( y + $(wait_for_picture "$4" $(( x + 562 )) "$y" "$PICTURES/logo_small.png") ))
+  SELECTION_WINDOW="$window"
+  log "'$1' client area at $x,$top"
+}
+
+# The result list of a selection window shows the chosen row light green with the model name
+# blue, and the larger neighbour light yellow.
+check_coloured_rows() { # shot
+  local green yellow blue
+  green=$(count_colour "$1" $(( x + 30 )) $(( top + 325 )) 740 85 204 255 153)
+  yellow=$(count_colour "$1" $(( x + 30 )) $(( top + 325 )) 740 85 255 255 153)
+  blue=$(count_colour "$1" $(( x + 30 )) $(( top + 325 )) 120 85 0 0 255)
+  log "list pixels: green $green, yellow $yellow, blue $blue"
+  [ "$green" -gt 3000 ] || fail "no light green chosen row"
+  [ "$yellow" -gt 3000 ] || fail "no light yellow larger-neighbour row"
+  [ "$blue" -gt 20 ] || fail "the chosen model's name is not blue"
 }
 
 # Counts the pixels of one colour (R,G,B, within 10 % for anti-aliased text) in a region of a
