@@ -36,6 +36,7 @@ class RatingTable {
     return {keys_->temperatureOfRow(row), keys_->differenceOfRow(row), capacityTexts_[row]};
   }
 
+  const SeriesGrid* keys() const { return keys_; }
   void setKeys(const SeriesGrid* keys) { keys_ = keys; }
   void setCapacityTexts(std::span<const char* const> texts) { capacityTexts_ = texts; }
 

@@ -6,16 +6,18 @@
 
 namespace selection {
 
-float lookUpCapacity(const catalog::RatingTable& table, std::string_view temperatureKey,
-                     std::string_view deltaKey) {
-  float capacity = 0;
-  for (std::size_t row = 0; row < table.size(); ++row) {
-    const catalog::RatingRow rating = table[row];
-    if (rating.temperatureKey == temperatureKey && rating.deltaKey == deltaKey) {
-      capacity = platform::textToFloat(rating.capacityText);
+float CapacityLookup::capacityIn(const catalog::RatingTable& table) {
+  const catalog::SeriesGrid* grid = table.keys();
+  if (!grid) return 0;
+  if (grid != grid_) {
+    grid_ = grid;
+    row_.reset();
+    for (std::size_t row = 0; row < grid->rows(); ++row) {
+      if (grid->temperatureOfRow(row) == temperatureKey_ && grid->differenceOfRow(row) == deltaKey_) row_ = row;
     }
   }
-  return capacity;
+  if (!row_ || *row_ >= table.size()) return 0;
+  return platform::textToFloat(table[*row_].capacityText);
 }
 
 std::string capacityKilowattText(float capacityWatts) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,10 +33,21 @@ struct ResultRow {
   friend bool operator==(const ResultRow&, const ResultRow&) = default;
 };
 
-// The capacity in W at the key texts (compared exactly, as texts): every row is visited and
-// the last matching row wins; 0 when no row matches.
-float lookUpCapacity(const catalog::RatingTable& table, std::string_view temperatureKey,
-                     std::string_view deltaKey);
+// The capacity in W at one grid point, given by its key texts (compared exactly, as texts):
+// every row of the grid is visited and the last matching row wins; 0 when no row matches.
+// Every table of a series shares the series' grid, so the matching row is found once per grid
+// and each further table of that grid is one read.
+class CapacityLookup {
+ public:
+  CapacityLookup(std::string_view temperatureKey, std::string_view deltaKey)
+      : temperatureKey_(temperatureKey), deltaKey_(deltaKey) {}
+  float capacityIn(const catalog::RatingTable& table);
+
+ private:
+  std::string_view temperatureKey_, deltaKey_;
+  const catalog::SeriesGrid* grid_ = nullptr;  // the grid the row below belongs to
+  std::optional<std::size_t> row_;
+};
 
 // Column 1 (capacity in kW, 3 decimals) and column 2 (deviation from the requirement in %,
 // 1 decimal, "-0.0" for a shortfall too small to show) of a row, in single precision.
@@ -87,8 +99,8 @@ std::vector<ResultRow> selectFromSeries(const Inputs& inputs, const std::vector<
                [&](const Record& record) { return !removed(record); });
   const int table = grid.tableOf(inputs.refrigerant);
   if (table >= 0) {
-    for (Record& record : copy)
-      record.capacity = lookUpCapacity(record.ratingTables[table], inputs.temperatureKey, inputs.deltaKey);
+    CapacityLookup lookup(inputs.temperatureKey, inputs.deltaKey);
+    for (Record& record : copy) record.capacity = lookup.capacityIn(record.ratingTables[table]);
   }
   return chooseAmongNeighbours(copy, inputs.requiredWatts, describe);
 }
