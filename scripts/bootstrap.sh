@@ -8,6 +8,7 @@ packages=(
   build-essential cmake pkg-config
   libwxgtk3.2-dev libgtk-3-dev libcurl4-openssl-dev libpng-dev libjpeg-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   xvfb xdotool imagemagick openbox x11-utils
   fonts-dejavu-core fonts-liberation
   locales

@@ -14,10 +14,8 @@ menu_height=$(find_picture_offset main "$mx" "$my" "$PICTURES/main_background.pn
 xdotool mousemove $(( mx + 200 )) $(( my + menu_height + 400 )) click 1
 
 cooler=$(wait_window "Подбор воздухоохладителя")
-sleep 0.5
-screenshot opened
 read -r x y < <(window_origin "$cooler")
-top=$(( y + $(find_picture_offset opened $(( x + 562 )) "$y" "$PICTURES/logo_small.png") ))
+top=$(( y + $(wait_picture_offset opened $(( x + 562 )) "$y" "$PICTURES/logo_small.png") ))
 log "air cooler window client area at $x,$top"
 
 # Clicks the middle of a gadget given in window coordinates.

@@ -32,6 +32,18 @@ stop_all() {
   [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null || true
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
   wait 2>/dev/null || true
+  check_sanitizer_reports
+}
+
+# In a sanitizer build the program writes its reports (memory errors, undefined behaviour,
+# leaks at exit) to its log: any report fails the scenario and is shown.
+check_sanitizer_reports() {
+  local program_log="$WORK/program.log"
+  [ -f "$program_log" ] || return 0
+  if grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$program_log"; then
+    cat "$program_log" >&2
+    fail "sanitizer report in $program_log"
+  fi
 }
 
 start_program() {
@@ -77,12 +89,29 @@ region_difference() { # shot x y picture
 }
 
 # Finds how far below a window's origin a picture starts (the menu bar height), trying
-# 0 to 80 pixels; prints the offset or fails.
-find_picture_offset() { # shot x y picture
+# 0 to 80 pixels; prints the offset, or returns 1 when the picture is not there.
+picture_offset() { # shot x y picture
   local dy d
   for dy in $(seq 0 80); do
     d=$(region_difference "$1" "$2" $(( $3 + dy )) "$4")
     if awk "BEGIN { exit !($d < 0.08) }"; then echo "$dy"; return 0; fi
+  done
+  return 1
+}
+
+find_picture_offset() { # shot x y picture
+  picture_offset "$@" || fail "picture $(basename "$4") not found below $2,$3 in $1.png"
+}
+
+# Like find_picture_offset, but takes the screenshot itself, again and again for up to about
+# 10 s until the picture is there: a window that has just opened may not be painted yet,
+# the more so in a slow (sanitizer) build.
+wait_picture_offset() { # shot x y picture
+  local attempt
+  for attempt in $(seq 20); do
+    screenshot "$1" >&2
+    picture_offset "$@" && return 0
+    sleep 0.5
   done
   fail "picture $(basename "$4") not found below $2,$3 in $1.png"
 }
