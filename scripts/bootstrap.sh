@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   python3    # the loopback web site of the download tests
   xdg-utils  # xdg-open: opening the report, the drawings and the site on the desktop
+  clang libclang-rt-14-dev  # the fuzzers
   xvfb xdotool imagemagick openbox x11-utils
   chromium   # the report page checked in a real browser
   fonts-dejavu-core fonts-liberation

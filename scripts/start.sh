@@ -4,6 +4,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/bootstrap.sh"
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$root/build" -j2 --target orvex-selection
-exec "$root/build/app/orvex-selection"
+# A build folder of its own: the tests' build sends the maker's site to this machine.
+cmake -S "$root" -B "$root/build-program" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$root/build-program" -j2 --target orvex-selection
+exec "$root/build-program/app/orvex-selection"

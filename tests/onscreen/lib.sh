@@ -32,6 +32,18 @@ stop_all() {
   [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null || true
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
   wait 2>/dev/null || true
+  check_sanitizer_reports
+}
+
+# In a sanitizer build the program writes its reports (memory errors, undefined behaviour,
+# leaks at exit) to its log: any report fails the scenario and is shown.
+check_sanitizer_reports() {
+  local program_log="$WORK/program.log"
+  [ -f "$program_log" ] || return 0
+  if grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$program_log"; then
+    cat "$program_log" >&2
+    fail "sanitizer report in $program_log"
+  fi
 }
 
 start_program() {
