@@ -167,12 +167,6 @@ void registerCondenserWindow(gui::WindowRegistry& registry, SelectionContext& co
   registerSelectionWindow(registry, context, kShape);
 }
 
-void openCondenserWindow(SelectionContext& context) { openSelectionWindow(context, kShape); }
-
-int handleCondenserEvent(SelectionContext& context, const gui::Event& event) {
-  return handleSelectionEvent(context, kShape, event);
-}
-
 void updateCondensingTemperature(gui::Toolkit& tk) {
   if (tk.selectedItem(W, kAmbientTemperature) == gui::kNoSelection ||
       tk.selectedItem(W, kTemperatureDifference) == gui::kNoSelection)

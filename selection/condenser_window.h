@@ -12,11 +12,6 @@ namespace selection {
 // window (menu item 3, the right picture area).
 void registerCondenserWindow(gui::WindowRegistry& registry, SelectionContext& context);
 
-// Brings an open window 3 to the front, or builds it.
-void openCondenserWindow(SelectionContext& context);
-// Serves one event of window 3; returns 0 when the window asks to be closed, 1 otherwise.
-int handleCondenserEvent(SelectionContext& context, const gui::Event& event);
-
 // Writes the condensing temperature (ambient temperature + difference) once both are chosen;
 // leaves it as it is otherwise.
 void updateCondensingTemperature(gui::Toolkit& toolkit);

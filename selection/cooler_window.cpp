@@ -178,12 +178,6 @@ void registerCoolerWindow(gui::WindowRegistry& registry, SelectionContext& conte
   registerSelectionWindow(registry, context, kShape);
 }
 
-void openCoolerWindow(SelectionContext& context) { openSelectionWindow(context, kShape); }
-
-int handleCoolerEvent(SelectionContext& context, const gui::Event& event) {
-  return handleSelectionEvent(context, kShape, event);
-}
-
 void onSeriesChanged(gui::Toolkit& tk) {
   tk.clearItems(W, kEvaporatingTemperature);
   tk.clearItems(W, kTemperatureDifference);

@@ -13,11 +13,6 @@ namespace selection {
 // window (menu item 2, the left picture area).
 void registerCoolerWindow(gui::WindowRegistry& registry, SelectionContext& context);
 
-// Brings an open window 2 to the front, or builds it.
-void openCoolerWindow(SelectionContext& context);
-// Serves one event of window 2; returns 0 when the window asks to be closed, 1 otherwise.
-int handleCoolerEvent(SelectionContext& context, const gui::Event& event);
-
 // The window's own rules, run on the user's changes of its inputs.
 // Refills the evaporating temperatures and the differences for the chosen series and resets
 // the hints.

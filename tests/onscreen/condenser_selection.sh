@@ -18,11 +18,5 @@ xdotool type --delay 50 "10"
 click_at 600 180         # 8-pole fans: not wanted
 click_at 600 95          # noise limit
 xdotool type --delay 50 "60"
-xdotool key Tab
-sleep 0.3
-screenshot filled
-click_at 270 432         # Подобрать
-sleep 0.8
-screenshot selected
-check_coloured_rows selected
+select_and_check_rows
 echo "PASS: condenser selection shows the coloured rows"

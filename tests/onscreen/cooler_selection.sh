@@ -15,11 +15,5 @@ choose_item 140 95 4     # temperature difference: 8
 choose_item 140 275 1    # refrigerant: R404a/R507
 click_at 140 230         # required capacity
 xdotool type --delay 50 "0.5"
-xdotool key Tab
-sleep 0.3
-screenshot filled
-click_at 270 432         # Подобрать
-sleep 0.8
-screenshot selected
-check_coloured_rows selected
+select_and_check_rows
 echo "PASS: air cooler selection shows the coloured rows"

@@ -143,8 +143,18 @@ open_selection_window() { # title area_x area_y shot
   log "'$1' client area at $x,$top"
 }
 
-# The result list of a selection window shows the chosen row light green with the model name
-# blue, and the larger neighbour light yellow.
+# Leaves the last field with Tab, presses "Подобрать" and checks that the result list shows
+# the chosen row light green with the model name blue, and the larger neighbour light yellow.
+select_and_check_rows() {
+  xdotool key Tab
+  sleep 0.3
+  screenshot filled
+  click_at 270 432
+  sleep 0.8
+  screenshot selected
+  check_coloured_rows selected
+}
+
 check_coloured_rows() { # shot
   local green yellow blue
   green=$(count_colour "$1" $(( x + 30 )) $(( top + 325 )) 740 85 204 255 153)
