@@ -32,6 +32,7 @@ void openUserInfoWindow(gui::Toolkit& tk, int parent, int window, const std::str
   tk.addButton(window, kOkButton, {40, 250, 100, 25}, "Ok");
   tk.addButton(window, kCancelButton, {145, 250, 100, 25}, "Отмена");
   loadUserInfo(tk, window, folder);
+  tk.setFocus(window, kCompany);  // ready to type
 }
 
 void loadUserInfo(gui::Toolkit& tk, int window, const std::string& folder) {

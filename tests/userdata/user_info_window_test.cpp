@@ -63,6 +63,7 @@ TEST_F(UserInfoWindowTest, OpensWithItsLayoutAndEmptyFieldsOnFirstUse) {
   EXPECT_EQ(toolkit_.gadget(kFromCooler, kOkButton).text, "Ok");
   EXPECT_EQ(toolkit_.gadget(kFromCooler, kCancelButton).place, (gui::Rect{145, 250, 100, 25}));
   EXPECT_EQ(toolkit_.gadget(kFromCooler, kCancelButton).text, "Отмена");
+  EXPECT_EQ(toolkit_.focus(), std::pair(kFromCooler, kCompany));
 
   click(kFromCooler, kOkButton);  // first use: five empty keys
   EXPECT_EQ(folder_.read("orvex-selection.ini"), iniBytes({"", "", "", "", ""}));
