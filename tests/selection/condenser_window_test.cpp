@@ -178,6 +178,7 @@ TEST_F(CondenserWindowTest, NumberFieldsAreCorrectedWhenLeft) {
       {kRequiredHeatRejection, "", "0.000"},      {kRequiredHeatRejection, "1500", "999.000"},
       {kRequiredHeatRejection, "-3", "0.000"},    {kRequiredHeatRejection, "5,5", "5.000"},
       {kRequiredHeatRejection, "12.3456", "12.346"}, {kRequiredHeatRejection, "abc", "0.000"},
+      {kRequiredHeatRejection, "1e309", "999.000"},  // beyond even double precision: the upper bound
       {kNoiseLimit, "", ""},                      {kNoiseLimit, "120", "99.0"},
       {kNoiseLimit, "47.25", "47.2"},             {kNoiseLimit, "x", "0.0"},
       {kNoiseLimit, "-1", "0.0"},
@@ -186,6 +187,8 @@ TEST_F(CondenserWindowTest, NumberFieldsAreCorrectedWhenLeft) {
     typeAndLeave(W, c.gadget, c.typed);
     EXPECT_EQ(text(c.gadget), c.shown) << c.gadget << " '" << c.typed << "'";
   }
+  typeAndLeave(W, kNoiseLimit, std::string(500, '9'));
+  EXPECT_EQ(text(kNoiseLimit), "99.0");
 }
 
 TEST_F(CondenserWindowTest, SeriesChoiceShowsTheCondenserPicture) {
