@@ -1,0 +1,21 @@
+# Cross-building for 32-bit Windows with Debian's MinGW-w64 (the posix thread model, which
+# gives std::thread and std::this_thread). The libraries built for the target by
+# scripts/windows/build-deps.sh are found under ORVEX_WINDOWS_DEPS.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86)
+
+set(orvex_target_triple i686-w64-mingw32)
+set(CMAKE_C_COMPILER ${orvex_target_triple}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${orvex_target_triple}-g++-posix)
+set(CMAKE_RC_COMPILER ${orvex_target_triple}-windres)
+
+if(NOT ORVEX_WINDOWS_DEPS AND DEFINED ENV{ORVEX_WINDOWS_DEPS})
+  set(ORVEX_WINDOWS_DEPS "$ENV{ORVEX_WINDOWS_DEPS}")
+endif()
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES ORVEX_WINDOWS_DEPS)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${orvex_target_triple} ${ORVEX_WINDOWS_DEPS})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
