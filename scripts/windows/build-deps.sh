@@ -6,13 +6,14 @@
 #
 # Usage: scripts/windows/build-deps.sh     (prints the folder of the built libraries last)
 # Cache: $ORVEX_WINDOWS_DEPS_CACHE, default /var/cache/orvex-windows-deps
+# Target: $ORVEX_WINDOWS_TRIPLE, default i686-w64-mingw32 (x86_64-w64-mingw32 for a 64-bit build)
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
-toolchain="$root/cmake/mingw-w64-i686.cmake"
+toolchain="$root/cmake/mingw-w64.cmake"
 cache="${ORVEX_WINDOWS_DEPS_CACHE:-/var/cache/orvex-windows-deps}"
-triple=i686-w64-mingw32
+triple="${ORVEX_WINDOWS_TRIPLE:-i686-w64-mingw32}"
 jobs="$(nproc)"
 source_packages=(zlib libpng1.6 libjpeg-turbo curl wxwidgets3.2)
 
@@ -60,7 +61,7 @@ fetch_source() {
 
 flags="-O2 -ffunction-sections -fdata-sections"
 cmake_target=(-G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$toolchain"
-  -DORVEX_WINDOWS_DEPS="$prefix" -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix"
+  -DORVEX_WINDOWS_DEPS="$prefix" -DORVEX_WINDOWS_TRIPLE="$triple" -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix"
   -DCMAKE_C_FLAGS="$flags" -DCMAKE_CXX_FLAGS="$flags" -DBUILD_SHARED_LIBS=OFF)
 
 cmake_build() {  # source folder, options...
