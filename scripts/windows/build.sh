@@ -19,6 +19,8 @@ cmake --build "$build" --target orvex-selection
 "$triple-strip" "$build/app/orvex-selection.exe"
 
 version="$(sed -n 's/^project(orvex_selection VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")"
-makensis -V2 -DEXE="$build/app/orvex-selection.exe" -DOUTFILE="$build/orvex-selection-setup.exe" \
+bits=()
+[[ "$triple" == x86_64-* ]] && bits=(-DWIN64)
+makensis -V2 "${bits[@]}" -DEXE="$build/app/orvex-selection.exe" -DOUTFILE="$build/orvex-selection-setup.exe" \
   -DVERSION="$version" -DICON="$root/resources/pictures/favicon.ico" \
   "$root/scripts/windows/installer.nsi"

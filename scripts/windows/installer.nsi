@@ -1,5 +1,6 @@
 ; The Windows installer of ORVEX-selection, made with NSIS:
-;   makensis -DEXE=<orvex-selection.exe> -DOUTFILE=<setup.exe> -DVERSION=<x.y.z> installer.nsi
+;   makensis -DEXE=<orvex-selection.exe> -DOUTFILE=<setup.exe> -DVERSION=<x.y.z> -DICON=<.ico>
+;            [-DWIN64, for a 64-bit program] installer.nsi
 ; The program goes into Program Files; its Start-menu shortcut starts it in the user's own
 ; folder "Documents\ORVEX-selection", where it writes its reports, drawings and contact
 ; details. The uninstaller removes the program and the shortcut and leaves that folder alone.
@@ -12,7 +13,11 @@ SetCompressor /SOLID lzma
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES\${PRODUCT}"
+!ifdef WIN64
+  InstallDir "$PROGRAMFILES64\${PRODUCT}"
+!else
+  InstallDir "$PROGRAMFILES\${PRODUCT}"
+!endif
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 RequestExecutionLevel admin
 
