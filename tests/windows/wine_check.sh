@@ -21,6 +21,9 @@ export WINEPREFIX="$work/prefix" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 started=$SECONDS
 DISPLAY= "$wine" wineboot --init >"$work/wineboot.log" 2>&1
+# Pages open in the browser as on any Windows desktop: Wine's winebrowser hands them to the
+# desktop's xdg-open (without Wine's HTML engine, .htm has no association of its own).
+"$wine" reg add 'HKCR\.htm' /ve /d htmlfile /f >>"$work/wineboot.log" 2>&1
 "$wineserver" --wait
 echo "wine prefix made in $((SECONDS - started)) s"
 
