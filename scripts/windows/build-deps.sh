@@ -26,7 +26,7 @@ offered_versions() {
 
 key_input() {
   for p in "${source_packages[@]}"; do echo "$p $(offered_versions "$p" | head -n 1)"; done
-  sha256sum "${BASH_SOURCE[0]}" "$toolchain" | cut -d' ' -f1
+  sha256sum "$here/build-deps.sh" "$toolchain" | cut -d' ' -f1
   "$triple-g++-posix" -dumpfullversion
 }
 key="$(key_input | sha256sum | cut -c1-16)"
@@ -37,7 +37,7 @@ if [ -f "$prefix/.complete" ]; then
   exit 0
 fi
 
-work="$cache/work-$key"
+work="$cache/work-$triple-$key"
 rm -rf "$work" "$prefix"
 mkdir -p "$work" "$prefix"
 log="$work/build.log"
