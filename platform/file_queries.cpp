@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <system_error>
 
 namespace platform {
@@ -40,6 +41,16 @@ std::string readFirstLine(const std::string& path) {
   const bool endedByLineFeed = !in.eof();
   if (endedByLineFeed && !line.empty() && line.back() == '\r') line.pop_back();
   return line;
+}
+
+std::optional<std::string> readWholeFile(const std::string& path) {
+  std::error_code error;
+  if (fs::is_directory(pathFromUtf8(path), error)) return std::nullopt;
+  std::ifstream in(pathFromUtf8(path), std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (in.bad()) return std::nullopt;
+  return bytes;
 }
 
 bool deleteFile(const std::string& path) {

@@ -4,6 +4,7 @@
 // Paths are UTF-8 texts.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -22,6 +23,9 @@ std::int64_t fileSize(const std::string& path);
 // that line feed belongs to the line break and is left out too. Nothing else is removed. Empty
 // when the file cannot be read.
 std::string readFirstLine(const std::string& path);
+
+// The whole content of a file; nothing when it cannot be opened or read (a directory, for one).
+std::optional<std::string> readWholeFile(const std::string& path);
 
 // Deletes a file (or an empty directory); false when there was none or it could not be deleted.
 bool deleteFile(const std::string& path);

@@ -2,8 +2,6 @@
 
 #include "platform/number_text.h"
 
-#include <iconv.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -35,27 +33,31 @@ void appendUtf8(std::string& out, char32_t c) {
   }
 }
 
-// The character of every Windows-1251 byte (kNoCharacter for 0x98), asked from iconv once
-// through one converter.
-std::array<char32_t, 256> readCodePage() {
+// The characters of the bytes 0x80..0xFF in Windows-1251; 0x98 is unassigned (kNoCharacter).
+// The same fixed table on every system, so no platform's converter is needed.
+constexpr std::array<char32_t, 128> kUpperHalf = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x0000, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
+    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417,
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F,
+    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427,
+    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F,
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437,
+    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F,
+    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
+};
+
+std::array<char32_t, 256> codePageCharacters() {
   std::array<char32_t, 256> characters{};
   for (int b = 0; b < 0x80; ++b) characters[b] = static_cast<char32_t>(b);
-  iconv_t cd = iconv_open("UTF-32LE", "WINDOWS-1251");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return characters;
-  for (int b = 0x80; b < 0x100; ++b) {
-    char byte = static_cast<char>(b);
-    unsigned char out[4] = {};
-    char* in = &byte;
-    std::size_t inLeft = 1;
-    char* outPtr = reinterpret_cast<char*>(out);
-    std::size_t outLeft = sizeof out;
-    if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
-      iconv(cd, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
-      continue;
-    }
-    characters[b] = static_cast<char32_t>(out[0] | out[1] << 8 | out[2] << 16 | out[3] << 24);
-  }
-  iconv_close(cd);
+  for (int b = 0x80; b < 0x100; ++b) characters[b] = kUpperHalf[b - 0x80];
   return characters;
 }
 
@@ -70,7 +72,7 @@ struct CodePage {
 const CodePage& codePage() {
   static const CodePage page = [] {
     CodePage p;
-    const auto characters = readCodePage();
+    const auto characters = codePageCharacters();
     char32_t highest = 0;
     for (const char32_t c : characters) highest = std::max(highest, c);
     p.reverse.assign(highest + 1, 0);

@@ -2,15 +2,16 @@
 
 #include "gui/wx/wx_gtk.h"
 
+#include <langinfo.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <string_view>
 #include <utility>
 
-#ifdef __WXGTK__
 #include <gtk/gtk.h>
-#endif
 
 namespace gui::wx {
-
-#ifdef __WXGTK__
 
 namespace {
 
@@ -73,6 +74,20 @@ void onPopupShownChanged(GObject* combo, GParamSpec*, gpointer) {
 
 }  // namespace
 
+void prepareProcess() {
+  // Lists show classic scroll bars, so that rows beyond the visible ones are noticed; GTK's
+  // overlay scroll bars only appear under the mouse pointer. A user's own choice is kept.
+  setenv("GTK_OVERLAY_SCROLLING", "0", 0);
+  // wx keeps GTK from setting the process locale. The character type matters for the window
+  // titles, though: the title property older window managers and tools read is converted
+  // through the C library, which needs a UTF-8 character type for Russian text. The user's
+  // own locale is taken when it is a UTF-8 one, else the neutral UTF-8 locale.
+  const char* ctype = std::setlocale(LC_CTYPE, "");
+  if (!ctype || std::string_view(nl_langinfo(CODESET)) != "UTF-8") {
+    if (!std::setlocale(LC_CTYPE, "C.UTF-8")) std::setlocale(LC_CTYPE, "C");
+  }
+}
+
 void installStyleSheet() {
   GdkScreen* screen = gdk_screen_get_default();
   if (!screen) return;
@@ -133,27 +148,5 @@ void FocusFollower::stop() {
   }
   connections_.clear();
 }
-
-#else  // no GTK underneath
-
-void installStyleSheet() {}
-
-void nameFrameWidget(wxWindow*) {}
-
-void nameClientWidget(wxWindow*) {}
-
-void openListsUnhighlighted(wxChoice*) {}
-
-bool listShown(WXWidget) { return false; }
-
-bool widgetWithin(WXWidget widget, WXWidget container) {
-  return widget && container && widget == container;
-}
-
-bool FocusFollower::start(wxWindow*, Handler) { return false; }
-
-void FocusFollower::stop() {}
-
-#endif
 
 }  // namespace gui::wx

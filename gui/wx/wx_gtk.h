@@ -1,8 +1,9 @@
 #pragma once
 // What the backend asks of GTK directly, below wx: the style sheet that fits GTK's controls
 // to the pixel layout, the widget names that let it touch only the program's windows,
-// following the keyboard focus inside a window, and combo box lists. On other wx ports there
-// is no GTK underneath: the functions there do nothing and focus following is unavailable.
+// following the keyboard focus inside a window, and combo box lists. On the MSW port there is
+// no GTK underneath (wx_msw.cpp): the functions there do nothing and focus following is
+// unavailable, so combo boxes report their own focus losses.
 
 #include <functional>
 #include <vector>
@@ -11,6 +12,9 @@
 #include <wx/window.h>
 
 namespace gui::wx {
+
+// Settings the process needs before the toolkit starts: scroll bars and the character type.
+void prepareProcess();
 
 // Installs the style sheet for the whole display; it applies only to the widgets named below.
 void installStyleSheet();

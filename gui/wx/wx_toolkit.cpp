@@ -3,8 +3,6 @@
 
 #include "gui/wx/wx_toolkit.h"
 
-#include <langinfo.h>
-
 #include <algorithm>
 #include <chrono>
 #include <clocale>
@@ -418,17 +416,7 @@ std::unique_ptr<Toolkit> createWxToolkit(int argc, char** argv) {
   }
   // Assertion failures go to the error output instead of a dialog, and so does wx's log.
   wxSetAssertHandler(wx::printAssert);
-  // Lists show classic scroll bars, so that rows beyond the visible ones are noticed; GTK's
-  // overlay scroll bars only appear under the mouse pointer. A user's own choice is kept.
-  setenv("GTK_OVERLAY_SCROLLING", "0", 0);
-  // wx keeps GTK from setting the process locale. The character type matters for the window
-  // titles, though: the title property older window managers and tools read is converted
-  // through the C library, which needs a UTF-8 character type for Russian text. The user's
-  // own locale is taken when it is a UTF-8 one, else the neutral UTF-8 locale.
-  const char* ctype = std::setlocale(LC_CTYPE, "");
-  if (!ctype || std::string_view(nl_langinfo(CODESET)) != "UTF-8") {
-    if (!std::setlocale(LC_CTYPE, "C.UTF-8")) std::setlocale(LC_CTYPE, "C");
-  }
+  wx::prepareProcess();
   wxApp::SetInstance(new wx::ToolkitApp);
   if (!wxEntryStart(storedArgc, argv)) return nullptr;  // no display
   delete wxLog::SetActiveTarget(new wxLogStderr);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,18 @@ TEST(FileQueries, FirstLineEndsAtTheFirstLineFeed) {
   ScratchFolder empty;
   EXPECT_EQ(platform::readFirstLine(empty.pathOf("missing.txt")), "");
   EXPECT_EQ(platform::readFirstLine(empty.path()), "");
+}
+
+TEST(FileQueries, WholeFileIsReadByteForByte) {
+  ScratchFolder folder;
+  const std::string bytes("[Info]\r\nName=\xC8\xE2\xE0\xED\0\n\xEF\xBB\xBF", 22);
+  folder.write("Подбор.ini", bytes);
+  folder.write("empty.ini", "");
+  std::filesystem::create_directory(folder.pathOf("folder.ini"));
+  EXPECT_EQ(platform::readWholeFile(folder.pathOf("Подбор.ini")), bytes);
+  EXPECT_EQ(platform::readWholeFile(folder.pathOf("empty.ini")), "");
+  EXPECT_EQ(platform::readWholeFile(folder.pathOf("missing.ini")), std::nullopt);
+  EXPECT_EQ(platform::readWholeFile(folder.pathOf("folder.ini")), std::nullopt);
 }
 
 TEST(FileQueries, DeletesFiles) {

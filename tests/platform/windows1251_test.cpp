@@ -1,5 +1,7 @@
 #include "platform/windows1251.h"
 
+#include <iconv.h>
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -81,6 +83,25 @@ TEST(Windows1251Test, EveryAssignedByteRoundTrips) {
   const std::string utf8 = platform::fromWindows1251(all);
   EXPECT_EQ(platform::toWindows1251(utf8), all);
   EXPECT_EQ(platform::toWindows1251WithReferences(utf8), all);
+}
+
+// The program's own table against the C library's converter, byte by byte.
+TEST(Windows1251Test, EveryByteMeansWhatTheSystemConverterSays) {
+  const iconv_t cd = iconv_open("UTF-8", "WINDOWS-1251");
+  ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
+  for (int b = 0x80; b < 0x100; ++b) {
+    char byte = static_cast<char>(b);
+    char out[8] = {};
+    char* in = &byte;
+    std::size_t inLeft = 1;
+    char* outPtr = out;
+    std::size_t outLeft = sizeof out;
+    const bool converted = iconv(cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1);
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    const std::string expected = converted ? std::string(out, outPtr) : "\xEF\xBF\xBD";
+    EXPECT_EQ(platform::fromWindows1251(std::string(1, byte)), expected) << b;
+  }
+  iconv_close(cd);
 }
 
 }  // namespace

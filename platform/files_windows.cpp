@@ -1,0 +1,50 @@
+// Whole-file writes on Windows: the bytes go to a new temporary file next to the target, are
+// flushed to the disk, and MoveFileExW replaces the target with it in one step.
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+#include "platform/files.h"
+#include "platform/wide_text.h"
+
+namespace platform {
+namespace {
+
+// Creates a temporary file of a fresh name beside `target`: the target's name, a dot and a
+// counter; never opens a file that already exists.
+HANDLE createTemporaryBeside(const std::wstring& target, std::wstring& temporary) {
+  const DWORD start = GetTickCount() ^ GetCurrentProcessId();
+  for (DWORD attempt = 0; attempt < 100; ++attempt) {
+    temporary = target + L"." + std::to_wstring(start + attempt) + L".tmp";
+    const HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
+  }
+  return INVALID_HANDLE_VALUE;
+}
+
+}  // namespace
+
+bool writeFileAtomically(const std::string& path, std::string_view bytes) {
+  const std::wstring target = wideFromUtf8(path);
+  std::wstring temporary;
+  const HANDLE file = createTemporaryBeside(target, temporary);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bool ok = true;
+  for (std::size_t written = 0; ok && written < bytes.size();) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1u << 20));
+    DWORD n = 0;
+    ok = WriteFile(file, bytes.data() + written, chunk, &n, nullptr) && n > 0;
+    written += n;
+  }
+  ok = ok && FlushFileBuffers(file);
+  ok = CloseHandle(file) && ok;
+  ok = ok && MoveFileExW(temporary.c_str(), target.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!ok) DeleteFileW(temporary.c_str());
+  return ok;
+}
+
+}  // namespace platform

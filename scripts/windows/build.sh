@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Cross-builds the Windows program and its installer:
+#   scripts/windows/build.sh [build folder] [extra CMake options...]
+# The libraries come from scripts/windows/build-deps.sh (built once, then cached). Makes
+# <build folder>/app/orvex-selection.exe and <build folder>/orvex-selection-setup.exe; 32-bit
+# unless ORVEX_WINDOWS_TRIPLE says x86_64-w64-mingw32.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+build="${1:-$root/build-windows}"
+shift || true
+
+triple="${ORVEX_WINDOWS_TRIPLE:-i686-w64-mingw32}"
+deps="$(bash "$root/scripts/windows/build-deps.sh")"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DORVEX_WINDOWS_DEPS="$deps" \
+  -DORVEX_WINDOWS_TRIPLE="$triple" \
+  -DwxWidgets_CONFIG_EXECUTABLE="$deps/bin/wx-config" "$@" >/dev/null
+cmake --build "$build" --target orvex-selection
+"$triple-strip" "$build/app/orvex-selection.exe"
+
+version="$(sed -n 's/^project(orvex_selection VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")"
+bits=()
+[[ "$triple" == x86_64-* ]] && bits=(-DWIN64)
+makensis -V2 "${bits[@]}" -DEXE="$build/app/orvex-selection.exe" -DOUTFILE="$build/orvex-selection-setup.exe" \
+  -DVERSION="$version" -DICON="$root/resources/pictures/favicon.ico" \
+  "$root/scripts/windows/installer.nsi"

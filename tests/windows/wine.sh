@@ -1,0 +1,12 @@
+# Which Wine runs a Windows program: 64-bit Wine for a 64-bit program, else 32-bit Wine.
+# Usage: source wine.sh; wine_for <program.exe>   (sets wine, wineserver and WINEARCH)
+wine_for() {
+  if file -b "$1" | grep -q 'x86-64'; then
+    wine=/usr/lib/wine/wine64 wineserver=/usr/lib/wine/wineserver64
+    export WINEARCH=win64
+  else
+    wine=/usr/lib/wine/wine wineserver=/usr/lib/wine/wineserver32
+    export WINEARCH=win32
+  fi
+  export WINELOADER="$wine"
+}
