@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
-# The real program: the splash shows around 2 s after start, the main window with its picture
-# around 7 s; "Программа" -> "Выйти" -> Yes ends the process with exit code 0.
+# The real program: the splash shows soon after start, the main window with its picture five
+# seconds later; "Программа" -> "Выйти" -> Yes ends the process with exit code 0.
 source "$(dirname "$0")/lib.sh" "$@"
 start_screen
 start_program
 
-# The splash: borderless, centred on the 1280 x 1024 screen.
-sleep_until_ms 2000
-screenshot splash
-d=$(region_difference splash $(( (1280 - 455) / 2 )) $(( (1024 - 297) / 2 )) "$PICTURES/splash.png")
-log "splash difference $d"
-awk "BEGIN { exit !($d < 0.08) }" || fail "the splash picture is not on screen at 2 s"
+# The splash: borderless, centred on the 1280 x 1024 screen. It shows after the catalog has
+# loaded, which a sanitizer build or a busy machine makes slower: look for it from 1 s on.
+sleep_until_ms 1000
+for _ in $(seq 30); do
+  screenshot splash
+  d=$(region_difference splash $(( (1280 - 455) / 2 )) $(( (1024 - 297) / 2 )) "$PICTURES/splash.png")
+  awk "BEGIN { exit !($d < 0.08) }" && break
+  sleep 0.1
+done
+log "splash difference $d at $(elapsed_ms) ms"
+awk "BEGIN { exit !($d < 0.08) }" || fail "the splash picture never showed"
 xdotool search --onlyvisible --name "ORVEX-selection 2" >/dev/null 2>&1 && fail "main window shown during the splash"
 
 # The main window with its background picture.
