@@ -15,7 +15,7 @@ void openDrawing(SelectionContext& context, const SelectionWindowShape& shape, i
     return;
   }
   if (model.empty()) return;  // the row a selection without result leaves
-  const char* caption = shape.drawingButton.text;
+  const char* caption = shape.drawingText;
   if (tk.messageBox(caption, "Чертеж отсутствует на диске. Загрузить с сайта?", gui::MessageButtons::YesNo) !=
       gui::MessageAnswer::Yes)
     return;

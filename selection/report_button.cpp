@@ -32,7 +32,7 @@ void writeAndShowReport(SelectionContext& context, const SelectionWindowShape& s
   const gui::Image noLogo;
   if (!report::writeReportFiles(folder, logo ? *logo : noLogo, *shape.reportLayout, values)) {
     const std::string page = platform::pathInFolder(folder, std::string(report::kReportPageFile));
-    tk.messageBox(shape.reportButton.text, "Не удалось записать протокол подбора в файл " + page + ".",
+    tk.messageBox(kReportText, "Не удалось записать протокол подбора в файл " + page + ".",
                   gui::MessageButtons::Ok);
     return;
   }

@@ -12,6 +12,12 @@
 namespace selection {
 namespace {
 
+// The buttons' texts both windows share; the report's is also its messages' caption.
+constexpr const char* kSelectText = "Подобрать";
+constexpr const char* kClearText = "Очистить данные";
+constexpr const char* kBrowserTooltip = "Открывается в окне браузера";
+constexpr const char* kReaderTooltip = "Требуется наличие Adobe Reader";
+
 constexpr const char* kClearQuestion = "Вы уверены, что хотите очистить все данные?";
 constexpr const char* kClearCaption = "Очистить данные";
 
@@ -29,9 +35,10 @@ void inputChanged(SelectionContext& context, const SelectionWindowShape& shape) 
   flagsOf(context, shape).formDirty = true;
 }
 
-void addButton(gui::Toolkit& toolkit, int window, const ButtonSpec& button, gui::Rect place) {
-  toolkit.addButton(window, button.gadget, place, button.text);
-  if (button.tooltip) toolkit.setTooltip(window, button.gadget, button.tooltip);
+void addButton(gui::Toolkit& toolkit, int window, int gadget, gui::Rect place, const char* text,
+               const char* tooltip = nullptr) {
+  toolkit.addButton(window, gadget, place, text);
+  if (tooltip) toolkit.setTooltip(window, gadget, tooltip);
 }
 
 // The report and the drawing act on the selected row. Without one, a message names the list
@@ -46,11 +53,11 @@ std::optional<int> selectedRowOrAsk(SelectionContext& context, const SelectionWi
 }
 
 void showReport(SelectionContext& context, const SelectionWindowShape& shape) {
-  if (const auto row = selectedRowOrAsk(context, shape, shape.reportButton.text)) writeAndShowReport(context, shape, *row);
+  if (const auto row = selectedRowOrAsk(context, shape, kReportText)) writeAndShowReport(context, shape, *row);
 }
 
 void showDrawing(SelectionContext& context, const SelectionWindowShape& shape) {
-  if (const auto row = selectedRowOrAsk(context, shape, shape.drawingButton.text)) openDrawing(context, shape, *row);
+  if (const auto row = selectedRowOrAsk(context, shape, shape.drawingText)) openDrawing(context, shape, *row);
 }
 
 // A child window (About, user information) belongs to this window, which stays disabled while
@@ -78,7 +85,7 @@ int serveMenu(SelectionContext& context, const SelectionWindowShape& shape, int 
 
 // The buttons of every selection window: which event they take and what they do.
 struct ButtonAction {
-  const ButtonSpec SelectionWindowShape::*button;
+  int SelectionWindowShape::*button;
   bool leftClickOnly;
   void (*act)(SelectionContext&, const SelectionWindowShape&);
 };
@@ -106,7 +113,7 @@ void serveInput(SelectionContext& context, const SelectionWindowShape& shape,
 
 int serveGadget(SelectionContext& context, const SelectionWindowShape& shape, const gui::Event& event) {
   for (const ButtonAction& action : kButtonActions) {
-    if (event.item != (shape.*action.button).gadget) continue;
+    if (event.item != shape.*action.button) continue;
     if (!action.leftClickOnly || event.type == gui::GadgetEvent::LeftClick) action.act(context, shape);
     return 1;
   }
@@ -166,12 +173,13 @@ void buildSelectionWindow(SelectionContext& context, const SelectionWindowShape&
   tk.addFrame(w, {20, 300, 760, 165}, shape.resultCaption);
   tk.addList(w, shape.resultList, inPlace(kResultX, kResultY, {5, 10, 740, 85}),
              {shape.columns.begin(), shape.columns.end()});
-  addButton(tk, w, shape.selectButton, inPlace(kResultX, kResultY, {185, 105, 120, 25}));
-  addButton(tk, w, shape.reportButton, inPlace(kResultX, kResultY, {310, 105, 120, 25}));
-  addButton(tk, w, shape.drawingButton, inPlace(kResultX, kResultY, {435, 105, 120, 25}));
+  addButton(tk, w, shape.selectButton, inPlace(kResultX, kResultY, {185, 105, 120, 25}), kSelectText);
+  addButton(tk, w, shape.reportButton, inPlace(kResultX, kResultY, {310, 105, 120, 25}), kReportText, kBrowserTooltip);
+  addButton(tk, w, shape.drawingButton, inPlace(kResultX, kResultY, {435, 105, 120, 25}), shape.drawingText,
+            kReaderTooltip);
 
   tk.addPicture(w, gui::kUnnumbered, {562, 0, 106, 47}, resources::kSmallLogoImage);
-  addButton(tk, w, shape.clearButton, {669, 10, 106, 25});
+  addButton(tk, w, shape.clearButton, {669, 10, 106, 25}, kClearText);
 }
 
 int handleSelectionEvent(SelectionContext& context, const SelectionWindowShape& shape,

@@ -24,12 +24,6 @@
 
 namespace selection {
 
-struct ButtonSpec {
-  int gadget = 0;
-  const char* text = "";
-  const char* tooltip = nullptr;
-};
-
 // A number field is read as a number, raised to `lower` or lowered to `upper` and rewritten
 // with `decimals` decimals when the focus leaves it; an empty field stays empty where said.
 struct FieldBounds {
@@ -67,7 +61,8 @@ struct SelectionWindowShape {
   const char* resultCaption = "";
   int resultList = 0;
   std::span<const gui::ListColumn> columns;
-  ButtonSpec selectButton, reportButton, drawingButton, clearButton;
+  int selectButton = 0, reportButton = 0, drawingButton = 0, clearButton = 0;
+  const char* drawingText = "";   // the drawing button's text, also its messages' caption
   const char* noRowMessage = "";  // names the list, when a button needs a selected row
   // Reads the form and runs the selection core.
   std::vector<ResultRow> (*selectRows)(const gui::Toolkit&) = nullptr;
@@ -75,6 +70,9 @@ struct SelectionWindowShape {
   const report::ReportLayout* reportLayout = nullptr;
   std::span<const int> reportConditions;
 };
+
+// "Протокол подбора": the report button's text and the caption of its messages.
+inline constexpr const char* kReportText = "Протокол подбора";
 
 // Registers the window with the shell: its handler, its closing (asked first), its way in
 // from the main window, and its two child windows (About, user information), which give the

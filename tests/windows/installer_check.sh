@@ -14,8 +14,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 source "$here/wine.sh"
 wine_for "$setup"
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-DISPLAY= "$wine" wineboot --init >"$work/wineboot.log" 2>&1
+new_wine_prefix "$work"
 "$wineserver" --wait
 
 "$wine" "$setup" /S >"$work/setup.log" 2>&1

@@ -10,3 +10,10 @@ wine_for() {
   fi
   export WINELOADER="$wine"
 }
+
+# A fresh Wine prefix in the work folder, without Mono or Gecko (the program needs neither,
+# and their installers would ask). Usage: new_wine_prefix <work dir>
+new_wine_prefix() {
+  export WINEPREFIX="$1/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  DISPLAY= "$wine" wineboot --init >"$1/wineboot.log" 2>&1
+}

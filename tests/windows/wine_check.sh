@@ -16,11 +16,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 source "$here/wine.sh"
 wine_for "$exe"
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all
-# No Mono or Gecko: the program needs neither, and their installers would ask.
-export WINEDLLOVERRIDES="mscoree,mshtml="
 started=$SECONDS
-DISPLAY= "$wine" wineboot --init >"$work/wineboot.log" 2>&1
+new_wine_prefix "$work"
 # Pages open in the browser as on any Windows desktop: Wine's winebrowser hands them to the
 # desktop's xdg-open (without Wine's HTML engine, .htm has no association of its own).
 "$wine" reg add 'HKCR\.htm' /ve /d htmlfile /f >>"$work/wineboot.log" 2>&1
