@@ -6,7 +6,7 @@
 # unless ORVEX_WINDOWS_TRIPLE says x86_64-w64-mingw32.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-build="${1:-$root/build-windows}"
+build="$(realpath -m "${1:-$root/build-windows}")"  # makensis takes paths relative to the script
 shift || true
 
 triple="${ORVEX_WINDOWS_TRIPLE:-i686-w64-mingw32}"
