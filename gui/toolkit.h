@@ -70,7 +70,7 @@ struct MenuTitle {
 
 struct ListColumn {
   std::string title;
-  int width = 0;  // 0: hidden on screen, the cells still hold their texts
+  int width = 0;  // 0: closed on screen until the user widens it; the cells still hold their texts
 };
 
 struct RowStyle {

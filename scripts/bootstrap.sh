@@ -12,6 +12,7 @@ packages=(
   xdg-utils  # xdg-open: opening the report, the drawings and the site on the desktop
   clang libclang-rt-14-dev  # the fuzzers
   xvfb xdotool imagemagick openbox x11-utils
+  tesseract-ocr tesseract-ocr-rus  # reading texts off the on-screen tests' screenshots
   chromium   # the report page checked in a real browser
   fonts-dejavu-core fonts-liberation
   locales

@@ -59,7 +59,9 @@ bool ListTable::IsEmptyCell(int row, int col) {
 
 wxString ListTable::GetColLabelValue(int col) {
   if (col < 0 || col >= GetNumberCols()) return {};
-  return toWx(columns_[static_cast<std::size_t>(col)].title);
+  const auto index = static_cast<std::size_t>(col);
+  if (index < headerLabels_.size()) return headerLabels_[index];
+  return toWx(columns_[index].title);
 }
 
 wxGridCellAttr* ListTable::GetAttr(int row, int col, wxGridCellAttr::wxAttrKind) {
@@ -87,8 +89,9 @@ ListGrid::ListGrid(wxWindow* parent, const Rect& place, ListTable* table, const 
     : wxGrid(parent, wxID_ANY, positionOf(place), sizeOf(place), wxWANTS_CHARS | wxBORDER_SIMPLE) {
   SetTable(table, true, wxGridSelectRows);
   SetRowLabelSize(0);
-  UseNativeColHeader(true);
-  SetColLabelSize(kListHeaderHeight);
+  // The grid draws its own header (in the desktop's header look) so that a title can take two
+  // lines and a closed column can be opened from its edge.
+  SetUseNativeColLabels(true);
   SetColLabelAlignment(wxALIGN_LEFT, wxALIGN_CENTRE);
   SetLabelFont(font);
   SetDefaultCellFont(font);
@@ -103,13 +106,15 @@ ListGrid::ListGrid(wxWindow* parent, const Rect& place, ListTable* table, const 
   EnableEditing(false);
   DisableDragRowSize();
   DisableDragGridSize();
-  DisableHidingColumns();
   EnableDragColMove(true);
   SetCellHighlightPenWidth(0);
   SetCellHighlightROPenWidth(0);
   SetTabBehaviour(Tab_Leave);
   SetScrollRate(1, kListRowHeight);
   if (GetGridWindow()) GetGridWindow()->SetBackgroundColour(*wxWHITE);
+  // A column given no width starts closed: its cells hold their texts, and the user opens it
+  // by dragging the header edge it sits behind.
+  SetColMinimalAcceptableWidth(1);
   const auto& columns = table->columns();
   for (std::size_t c = 0; c < columns.size(); ++c) {
     const int col = static_cast<int>(c);
@@ -119,6 +124,8 @@ ListGrid::ListGrid(wxWindow* parent, const Rect& place, ListTable* table, const 
       SetColSize(col, columns[c].width);
     }
   }
+  layOutHeader(*table, font);
+  closedColumnOpener_ = std::make_unique<ClosedColumnOpener>(*this);
 
   Bind(wxEVT_GRID_CELL_LEFT_CLICK, &ListGrid::onLeftClick, this);
   Bind(wxEVT_GRID_CELL_LEFT_DCLICK, &ListGrid::onOtherClick, this);
@@ -206,6 +213,29 @@ void ListGrid::onRangeSelecting(wxGridRangeSelectEvent& event) {
 void ListGrid::onRangeSelected(wxGridRangeSelectEvent& event) {
   event.Skip();
   if (programChange_ == 0) showSelectionLater();
+}
+
+void ListGrid::layOutHeader(ListTable& table, const wxFont& font) {
+  std::vector<wxString> labels;
+  std::size_t lines = 1;
+  for (const ListColumn& column : table.columns()) {
+    // A closed column keeps its title on one line: it is seen only once the user opens the
+    // column, as wide as the user makes it.
+    if (column.width <= 0) {
+      labels.push_back(toWx(column.title));
+      continue;
+    }
+    const std::vector<std::string> wrapped =
+        wrapTitle(*this, font, column.title, column.width - 2 * kListHeaderPadding);
+    lines = std::max(lines, wrapped.size());
+    wxString label;
+    for (const std::string& line : wrapped) label += (label.empty() ? wxString() : wxString("\n")) + toWx(line);
+    labels.push_back(label);
+  }
+  table.setHeaderLabels(std::move(labels));
+  int lineWidth = 0, lineHeight = 0;
+  GetTextExtent("Ag", &lineWidth, &lineHeight, nullptr, nullptr, &font);
+  SetColLabelSize(static_cast<int>(lines) * lineHeight + 2 * kListHeaderPadding);
 }
 
 int ListGrid::firstVisibleColumn() const {

@@ -3,12 +3,15 @@
 // of single cells.
 
 #include <functional>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <wx/grid.h>
 
 #include "gui/toolkit.h"
+#include "gui/wx/wx_list_header.h"
 
 namespace gui::wx {
 
@@ -38,9 +41,12 @@ class ListTable : public wxGridTableBase {
 
   std::vector<Row>& rows() { return rows_; }
   const std::vector<ListColumn>& columns() const { return columns_; }
+  // The header's texts as drawn: each title wrapped to its column's width.
+  void setHeaderLabels(std::vector<wxString> labels) { headerLabels_ = std::move(labels); }
 
  private:
   std::vector<ListColumn> columns_;
+  std::vector<wxString> headerLabels_;
   std::vector<Row> rows_;
 };
 
@@ -77,10 +83,13 @@ class ListGrid : public wxGrid {
   void onRangeSelected(wxGridRangeSelectEvent& event);
 
   int firstVisibleColumn() const;
+  // Lays the header out: titles wrapped to their columns, as many lines high as the longest.
+  void layOutHeader(ListTable& table, const wxFont& font);
 
   int selected_ = kNoSelection;
   int programChange_ = 0;
   bool repairPending_ = false;
+  std::unique_ptr<ClosedColumnOpener> closedColumnOpener_;
 };
 
 }  // namespace gui::wx

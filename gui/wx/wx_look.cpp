@@ -7,13 +7,15 @@
 namespace gui::wx {
 
 // The font is sized in pixels, not points, so that it keeps fitting the pixel layout whatever
-// resolution the desktop declares: 13 px of line height is the 8-point font at 96 dpi.
+// resolution the desktop declares. The size is the height of the em, as Windows gives it for
+// its 8-point dialog font at 96 dpi: 11 px (its lines are 13 px apart). A larger font cuts
+// the labels and list titles that were measured for that one.
 wxFont layoutFont() {
   // Liberation Sans has the metrics of Arial; DejaVu Sans, wider, is always there.
   if (wxFontEnumerator::IsValidFacename("Liberation Sans")) {
-    return wxFont(wxFontInfo(wxSize(0, 13)).FaceName("Liberation Sans"));
+    return wxFont(wxFontInfo(wxSize(0, 11)).FaceName("Liberation Sans"));
   }
-  return wxFont(wxFontInfo(wxSize(0, 12)).FaceName("DejaVu Sans"));
+  return wxFont(wxFontInfo(wxSize(0, 10)).FaceName("DejaVu Sans"));
 }
 
 }  // namespace gui::wx

@@ -17,9 +17,11 @@ namespace gui::wx {
 // gadgets below it were placed in what remains.
 inline constexpr int kLayoutMenuBarHeight = 20;
 
-// List metrics: the header and each row of a list.
-inline constexpr int kListHeaderHeight = 21;
-inline constexpr int kListRowHeight = 20;
+// List metrics: the space around a header title, and each row of a list. A header is as
+// high as its longest title's lines: a title wider than its column takes two lines, and the
+// header and three rows still fit in 85 px.
+inline constexpr int kListHeaderPadding = 3;
+inline constexpr int kListRowHeight = 17;
 
 inline const wxColour kHyperlinkColour(0, 0, 255);
 

@@ -163,7 +163,7 @@ check_coloured_rows() { # shot
   log "list pixels: green $green, yellow $yellow, blue $blue"
   [ "$green" -gt 3000 ] || fail "no light green chosen row"
   [ "$yellow" -gt 3000 ] || fail "no light yellow larger-neighbour row"
-  [ "$blue" -gt 20 ] || fail "the chosen model's name is not blue"
+  [ "$blue" -gt 10 ] || fail "the chosen model's name is not blue"
 }
 
 # Counts the pixels of one colour (R,G,B, within 10 % for anti-aliased text) in a region of a

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# The real program: in both selection windows the list's closed columns open by dragging the
+# header just right of the last open column's edge; the list then scrolls to the opened column,
+# whose title and cells are read from the screenshot with OCR. The condenser list's long noise
+# title is read whole on two header lines.
+source "$(dirname "$0")/lib.sh" "$@"
+start_screen
+
+# The list's place in both windows' client areas, and the edge after its last open column
+# (columns 0 to 7 of the air cooler list and 0 to 6 of the condenser list, 730 px in both).
+list_x=30; list_y=325; list_width=740; list_height=85
+edge=$(( list_x + 1 + 730 ))
+
+read_text() { # shot x y w h: the text OCR reads in a region of the client area
+  convert "$WORK/$1.png" -crop "$4x$5+$(( x + $2 ))+$(( top + $3 ))" +repage -scale 300% \
+    -colorspace Gray "$WORK/ocr-$1.png"
+  tesseract "$WORK/ocr-$1.png" - -l rus+eng --psm 6 2>/dev/null | tee "$WORK/ocr-$1.txt"
+}
+
+# Drags from just right of the edge 150 px further, then scrolls the list to its right end.
+open_closed_column() { # shot
+  local y=$(( top + list_y + 12 )) d
+  xdotool mousemove $(( x + edge + 3 )) "$y"
+  sleep 0.3
+  xdotool mousedown 1
+  for d in $(seq 10 10 150); do xdotool mousemove $(( x + edge + 3 + d )) "$y"; sleep 0.05; done
+  xdotool mouseup 1
+  sleep 0.3
+  xdotool mousemove $(( x + list_x + 300 )) $(( top + list_y + 50 ))
+  for _ in $(seq 60); do xdotool click 7; done
+  sleep 0.5
+  screenshot "$1"
+}
+
+start_program
+sleep_until_ms 5500
+open_selection_window "Подбор воздухоохладителя" 200 400 cooler_opened
+choose_item 400 50 1     # series: ORVEX VP
+choose_item 140 50 4     # evaporating temperature: -10
+choose_item 140 95 4     # temperature difference: 8
+choose_item 140 275 1    # refrigerant: R404a/R507
+click_at 140 230         # required capacity
+xdotool type --delay 50 "0.5"
+select_and_check_rows
+open_closed_column cooler_column
+text=$(read_text cooler_column $(( list_x + list_width - 180 )) "$list_y" 170 "$list_height")
+grep -q "Диаметр" <<<"$text" || fail "the opened air cooler column's title is not read: $text"
+[ "$(grep -cE '(^|[^0-9])[0-9]{3}([^0-9]|$)' <<<"$text")" -ge 2 ] ||
+  fail "the opened air cooler column shows no fan diameters: $text"
+kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
+
+start_program
+sleep_until_ms 5500
+open_selection_window "Подбор конденсатора" 600 400 condenser_opened
+choose_item 400 50 1     # series: ORVEX KD-500
+choose_item 140 50 11    # ambient temperature: 30
+choose_item 140 95 3     # temperature difference: 10
+choose_item 140 275 1    # refrigerant: R404a/R507
+click_at 140 230         # required heat rejection
+xdotool type --delay 50 "10"
+select_and_check_rows
+text=$(read_text selected $(( list_x + 1 + 580 )) "$list_y" 150 32)
+grep -q "10 м" <<<"$text" && grep -q "(дБА)" <<<"$text" ||
+  fail "the noise title is not read whole: $text"
+open_closed_column condenser_column
+text=$(read_text condenser_column $(( list_x + list_width - 180 )) "$list_y" 170 "$list_height")
+grep -q "Габариты" <<<"$text" || fail "the opened condenser column's title is not read: $text"
+[ "$(grep -cE '[0-9]{3,4} ?[xх] ?[0-9]{3,4} ?[xх] ?[0-9]{3}' <<<"$text")" -ge 2 ] ||
+  fail "the opened condenser column shows no dimensions: $text"
+echo "PASS: closed list columns open from the header edge and show their texts"
