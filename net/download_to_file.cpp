@@ -2,7 +2,6 @@
 
 #include <curl/curl.h>
 
-#include <algorithm>
 #include <chrono>
 
 #include "net/system_proxy.h"
@@ -89,7 +88,7 @@ bool goOn(CURL* curl, const TransferProgress& progress) {
   curl_off_t received = 0, total = -1;
   curl_easy_getinfo(curl, CURLINFO_SIZE_DOWNLOAD_T, &received);
   curl_easy_getinfo(curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &total);
-  return progress(received, std::max<curl_off_t>(total, 0));
+  return progress(received, total > 0 ? total : 0);
 }
 
 // Runs the transfer to its end, serving the progress callback and the stall limit meanwhile.
