@@ -7,7 +7,7 @@
 #include "platform/clock.h"
 #include "platform/desktop_opener.h"
 #include "platform/file_queries.h"
-#include "report/network.h"
+#include "net/network.h"
 
 int main(int argc, char** argv) {
   auto toolkit = gui::createWxToolkit(argc, argv);
@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
   }
   platform::SteadyClock clock;
   platform::SystemDesktopOpener opener;
-  report::CurlNetwork network;
+  net::CurlNetwork network;
   selection::Services services{clock, opener, network, platform::currentDirectory()};
   app::Program program(*toolkit, services);
   return program.run();

@@ -179,6 +179,13 @@ class Toolkit {
 
   // Waits for the next event of any window (no time-out).
   virtual Event waitEvent() = 0;
+
+  // While the program works on the user's behalf between two waitEvents (a transfer):
+  // The busy cursor over every window, on or off.
+  virtual void showBusyCursor(bool busy) = 0;
+  // Lets the windows paint and takes the user's actions so far, without waiting. Those of
+  // `window` are handed back here (and never by waitEvent); the others wait for waitEvent.
+  virtual std::vector<Event> takeEvents(int window) = 0;
 };
 
 }  // namespace gui

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/file_queries.h"
-#include "report/network.h"
+#include "net/network.h"
 
 namespace report {
 
@@ -18,12 +18,15 @@ std::string drawingUrl(const std::string& model);
 enum class DrawingDownload {
   NetworkNotStarted,  // nothing was attempted; the user is not told
   Failed,             // the transfer failed; the user is told
+  Cancelled,          // the user stopped it; nothing to tell
   Done,               // the complete drawing is in the folder
 };
 
-// Starts the network and downloads the model's drawing into the folder under its file name.
-// A failed transfer leaves an older file of that name as it was.
-DrawingDownload downloadDrawing(Network& network, const std::string& model,
-                                const std::string& folder = platform::currentDirectory());
+// Starts the network and downloads the model's drawing into the folder under its file name,
+// telling `progress` how far it has come. A failed or cancelled transfer leaves an older file
+// of that name as it was.
+DrawingDownload downloadDrawing(net::Network& network, const std::string& model,
+                                const std::string& folder = platform::currentDirectory(),
+                                const net::TransferProgress& progress = {});
 
 }  // namespace report

@@ -156,6 +156,7 @@ const SelectionWindowShape kShape{
     .drawingButton = kDrawingButton,
     .clearButton = kClearButton,
     .drawingText = "Чертеж конденсатора",
+    .drawingProgressWindow = kCondenserDrawingProgressWindow,
     .noRowMessage = "Выберите модель конденсатора из списка.",
     .selectRows = selectFromForm,
     .reportLayout = &report::kCondenserReport,

@@ -167,6 +167,7 @@ const SelectionWindowShape kShape{
     .drawingButton = kDrawingButton,
     .clearButton = kClearButton,
     .drawingText = "Чертеж в/о",
+    .drawingProgressWindow = kCoolerDrawingProgressWindow,
     .noRowMessage = "Выберите модель в/о из списка.",
     .selectRows = selectFromForm,
     .reportLayout = &report::kCoolerReport,

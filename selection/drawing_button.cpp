@@ -2,6 +2,7 @@
 
 #include "platform/file_queries.h"
 #include "report/drawings.h"
+#include "selection/drawing_progress.h"
 
 namespace selection {
 
@@ -19,7 +20,16 @@ void openDrawing(SelectionContext& context, const SelectionWindowShape& shape, i
   if (tk.messageBox(caption, "Чертеж отсутствует на диске. Загрузить с сайта?", gui::MessageButtons::YesNo) !=
       gui::MessageAnswer::Yes)
     return;
-  if (report::downloadDrawing(services.network, model, services.folder) == report::DrawingDownload::Failed)
+  report::DrawingDownload outcome{};
+  {
+    DrawingProgress progress(context, shape);
+    outcome = report::downloadDrawing(services.network, model, services.folder,
+                                      [&progress](std::int64_t received, std::int64_t total) {
+                                        return progress.update(received, total);
+                                      });
+  }
+  if (outcome == report::DrawingDownload::Cancelled) return;  // the user's own choice
+  if (outcome == report::DrawingDownload::Failed)
     tk.messageBox(caption, "Загрузить чертеж с сайта не удалось!", gui::MessageButtons::Ok);
   services.opener.open(file);
 }

@@ -8,7 +8,7 @@
 #include "gui/toolkit.h"
 #include "platform/clock.h"
 #include "platform/desktop_opener.h"
-#include "report/network.h"
+#include "net/network.h"
 
 namespace selection {
 
@@ -16,7 +16,7 @@ namespace selection {
 struct Services {
   platform::Clock& clock;
   platform::DesktopOpener& opener;  // shows pages and drawings; never waits, never fails aloud
-  report::Network& network;         // drawings and the version check
+  net::Network& network;            // drawings and the version check
   std::string folder;               // where the report, the drawings and the contact details live
 };
 

@@ -63,6 +63,7 @@ struct SelectionWindowShape {
   std::span<const gui::ListColumn> columns;
   int selectButton = 0, reportButton = 0, drawingButton = 0, clearButton = 0;
   const char* drawingText = "";   // the drawing button's text, also its messages' caption
+  int drawingProgressWindow = 0;  // shows how a slow drawing download goes, titled drawingText
   const char* noRowMessage = "";  // names the list, when a button needs a selected row
   // Reads the form and runs the selection core.
   std::vector<ResultRow> (*selectRows)(const gui::Toolkit&) = nullptr;

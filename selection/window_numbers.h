@@ -12,7 +12,12 @@ inline constexpr int kCoolerAboutWindow = 4;
 inline constexpr int kCondenserAboutWindow = 5;
 inline constexpr int kCoolerUserInfoWindow = 6;
 inline constexpr int kCondenserUserInfoWindow = 7;
-inline constexpr int kWindowCount = 8;
+inline constexpr int kWindowCount = 8;  // the windows the event loop serves
+
+// The progress windows of a drawing download, over the air cooler and the condenser window.
+// The download serves them itself while it runs; the event loop never sees their events.
+inline constexpr int kCoolerDrawingProgressWindow = 8;
+inline constexpr int kCondenserDrawingProgressWindow = 9;
 
 // Gadget of the splash window.
 inline constexpr int kSplashPicture = 0;

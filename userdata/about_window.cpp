@@ -15,7 +15,7 @@ constexpr const char* kSupportAddress = "support@orvex.example";
 
 }  // namespace
 
-void openAboutWindow(gui::Toolkit& tk, int parent, int window, report::Network& network,
+void openAboutWindow(gui::Toolkit& tk, int parent, int window, net::Network& network,
                      const std::string& folder) {
   if (!tk.openWindow({window, "О программе", 232, 341, gui::FrameStyle::Dialog, parent,
                       gui::Placement::CentreOnParentFrame, false}))
@@ -28,9 +28,10 @@ void openAboutWindow(gui::Toolkit& tk, int parent, int window, report::Network& 
                                   " e-mail: " + std::string(kSupportAddress),
                                   " " + platform::siteAddress()})
     tk.appendLine(window, kText, line);
+  tk.showBusyCursor(true);
   tk.paintPending();  // the logo and the text are seen while the check waits for the site
-
   const std::string latest = fetchLatestVersion(network, folder);
+  tk.showBusyCursor(false);
   tk.addFrame(window, {10, 206, 212, 80}, "");
   tk.addLabel(window, gui::kUnnumbered, {20, 221, 200, 15}, "Ваша версия программы: " + platform::programVersion());
   tk.addLabel(window, gui::kUnnumbered, {20, 241, 200, 15}, "Новейшая версия программы: " + latest);

@@ -7,7 +7,7 @@
 
 #include "gui/toolkit.h"
 #include "platform/desktop_opener.h"
-#include "report/network.h"
+#include "net/network.h"
 
 namespace userdata::about {
 // Gadgets of the About window.
@@ -21,7 +21,7 @@ namespace userdata {
 // Opens the window over its parent and fills it; the version check runs (and blocks) once the
 // logo and the text are painted. The version file goes through the folder. Nothing happens
 // when the window cannot be opened.
-void openAboutWindow(gui::Toolkit& toolkit, int parent, int window, report::Network& network,
+void openAboutWindow(gui::Toolkit& toolkit, int parent, int window, net::Network& network,
                      const std::string& folder);
 
 // Serves one event of an About window; 0 when it is to be closed (the close box, "Ok"), 1

@@ -1,16 +1,17 @@
 #include "userdata/version_check.h"
 
+#include "net/site_files.h"
 #include "platform/site.h"
 #include "platform/windows1251.h"
-#include "report/site_files.h"
 
 namespace userdata {
 
-std::string fetchLatestVersion(report::Network& network, const std::string& folder) {
+std::string fetchLatestVersion(net::Network& network, const std::string& folder) {
   const std::string notFetched = "?";
   if (!network.start()) return notFetched;
   const std::string target = platform::pathInFolder(folder, std::string(kVersionFileName));
-  if (!network.download(report::siteFileUrl(std::string(kVersionFileName)), target)) return notFetched;
+  const std::string url = net::siteFileUrl(std::string(kVersionFileName));
+  if (network.download(url, target, net::TransferKind::VersionFile) != net::TransferOutcome::Completed) return notFetched;
   const std::string line = platform::fromWindows1251(platform::readFirstLine(target));
   platform::deleteFile(target);
   return line;

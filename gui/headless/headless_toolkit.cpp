@@ -239,6 +239,26 @@ Event HeadlessToolkit::waitEvent() {
   throw NoMoreEvents();
 }
 
+void HeadlessToolkit::showBusyCursor(bool busy) {
+  busyCursor_ = busy;
+  record(busy ? "busy on" : "busy off");
+}
+
+std::vector<Event> HeadlessToolkit::takeEvents(int window) {
+  record("events " + std::to_string(window));
+  std::vector<Event> taken;
+  for (auto item = queue_.begin(); item != queue_.end();) {
+    const auto* event = std::get_if<Event>(&*item);
+    if (event && event->window == window) {
+      taken.push_back(*event);
+      item = queue_.erase(item);
+    } else {
+      ++item;
+    }
+  }
+  return taken;
+}
+
 // --- Acting as a user ------------------------------------------------------------------------
 
 void HeadlessToolkit::moveFocus(int window, int gadget) {

@@ -120,6 +120,10 @@ class HeadlessToolkit final : public Toolkit {
   // Hands out the queued user actions in order; bound left clicks run here. Throws
   // NoMoreEvents when nothing is queued.
   Event waitEvent() override;
+  void showBusyCursor(bool busy) override;  // journal: "busy on", "busy off"
+  // Journal: "events <window>", before the queue is looked at, so that an observer can act
+  // as the user while the program works.
+  std::vector<Event> takeEvents(int window) override;
 
   // --- Acting as a user ---
   // Choosing, typing, clicking and selecting move the focus as on screen: the field or list
@@ -150,6 +154,7 @@ class HeadlessToolkit final : public Toolkit {
   // The gadgets of a window without a number of their own (labels, frames, logo pictures).
   std::vector<const HeadlessGadget*> unnumberedGadgets(int window) const;
   std::pair<int, int> focus() const { return focus_; }  // window, gadget
+  bool busyCursor() const { return busyCursor_; }
 
  private:
   HeadlessWindow& windowRef(int window);
@@ -169,6 +174,7 @@ class HeadlessToolkit final : public Toolkit {
   std::vector<std::string> journal_;
   std::function<void(const std::string&)> observer_;
   std::pair<int, int> focus_{kNoParent, kUnnumbered};
+  bool busyCursor_ = false;
 };
 
 }  // namespace gui

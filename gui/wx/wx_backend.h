@@ -123,6 +123,11 @@ class WxToolkit final : public Toolkit {
 
   Event waitEvent() override;
 
+  // --- While the program works -----------------------------------------------------------------
+
+  void showBusyCursor(bool busy) override;
+  std::vector<Event> takeEvents(int window) override;
+
   // --- Called by the frames, panels and gadget handlers --------------------------------------
 
   bool quiet() const { return quiet_ > 0; }
@@ -208,6 +213,7 @@ class WxToolkit final : public Toolkit {
   std::optional<int> activeWindow_;
   int quiet_ = 0;
   int nextMenuId_ = wxID_HIGHEST + 1;
+  bool busyCursor_ = false;
 };
 
 }  // namespace gui::wx

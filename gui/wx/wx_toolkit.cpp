@@ -295,6 +295,36 @@ Event WxToolkit::waitEvent() {
   }
 }
 
+// ---------------------------------------------------------------------------------------------
+// While the program works.
+
+void WxToolkit::showBusyCursor(bool busy) {
+  if (busy == busyCursor_) return;
+  busyCursor_ = busy;
+  if (busy) {
+    wxBeginBusyCursor();
+  } else {
+    wxEndBusyCursor();
+  }
+}
+
+std::vector<Event> WxToolkit::takeEvents(int window) {
+  // Paints and the user's input of every window are handled; the input becomes queued events
+  // as in waitEvent.
+  loop_->YieldFor(wxEVT_CATEGORY_UI | wxEVT_CATEGORY_USER_INPUT);
+  std::vector<Event> taken;
+  for (auto item = queue_.begin(); item != queue_.end();) {
+    const auto* event = std::get_if<Event>(&*item);
+    if (event && event->window == window) {
+      taken.push_back(*event);
+      item = queue_.erase(item);
+    } else {
+      ++item;
+    }
+  }
+  return taken;
+}
+
 void WxToolkit::post(const Event& event) { queue_.emplace_back(event); }
 
 void WxToolkit::clicked(int window, const GadgetRecord& g) {

@@ -15,7 +15,7 @@
 namespace {
 
 using report::DrawingDownload;
-using testing_support::kShortTransferLimits;
+using testing_support::kShortNetworkLimits;
 using testing_support::LoopbackSite;
 using testing_support::ScratchFolder;
 using testing_support::SiteOnLoopback;
@@ -63,6 +63,8 @@ TEST_F(DrawingDownloadTest, DownloadsUnderTheModelNameAndTellsWhatHappened) {
       {.behaviour = "status404", .outcome = DrawingDownload::Failed},
       {.behaviour = "status500", .outcome = DrawingDownload::Failed},
       {.behaviour = "short", .outcome = DrawingDownload::Failed},
+      {.behaviour = "gzip", .outcome = DrawingDownload::Done},
+      {.behaviour = "trickle", .outcome = DrawingDownload::Failed},  // a drawing's low-speed limit
       {.behaviour = "no server", .outcome = DrawingDownload::Failed},
       {.behaviour = "ok", .networkStarts = false, .outcome = DrawingDownload::NetworkNotStarted},
   };
@@ -73,7 +75,7 @@ TEST_F(DrawingDownloadTest, DownloadsUnderTheModelNameAndTellsWhatHappened) {
                    (olderFileThere ? ", over an older file" : ", no older file"));
       ScratchFolder folder;
       if (olderFileThere) folder.write("VP 1.pdf", olderDrawing);
-      SiteOnLoopback network(site_->base(c.behaviour), kShortTransferLimits, c.networkStarts);
+      SiteOnLoopback network(site_->base(c.behaviour), kShortNetworkLimits, c.networkStarts);
 
       EXPECT_EQ(report::downloadDrawing(network, "VP 1", folder.path()), c.outcome);
 

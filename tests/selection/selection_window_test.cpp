@@ -10,6 +10,7 @@
 #include "platform/windows1251.h"
 #include "selection/condenser_window_ids.h"
 #include "selection/cooler_window_ids.h"
+#include "selection/drawing_progress.h"
 #include "selection/window_numbers.h"
 #include "support/program_test.h"
 
@@ -35,6 +36,7 @@ struct WindowCase {
   std::vector<Step> form;   // a filled form whose selection shows three rows
   std::vector<Step> inputChanges;
   selection::WindowFlags selection::SelectionContext::*flags;
+  int drawingProgressWindow;
 };
 
 const WindowCase kCooler{
@@ -53,6 +55,7 @@ const WindowCase kCooler{
                      {Step::Choose, 22, "7"}, {Step::Type, 23, "1"}, {Step::Type, 24, "5000"},
                      {Step::Type, 25, "5000"}, {Step::Choose, 18, "ORVEX VK-M ( среднетемпературные )"}},
     .flags = &selection::SelectionContext::cooler,
+    .drawingProgressWindow = selection::kCoolerDrawingProgressWindow,
 };
 
 const WindowCase kCondenser{
@@ -71,6 +74,7 @@ const WindowCase kCondenser{
                      {Step::Choose, 40, "R134a"}, {Step::Choose, 41, "ORVEX KD-630"}, {Step::Type, 43, "60"},
                      {Step::Click, 44}, {Step::Click, 45}, {Step::Click, 46}, {Step::Click, 47}, {Step::Click, 48}},
     .flags = &selection::SelectionContext::condenser,
+    .drawingProgressWindow = selection::kCondenserDrawingProgressWindow,
 };
 
 void PrintTo(const WindowCase& window, std::ostream* out) { *out << window.name; }
@@ -300,6 +304,43 @@ TEST_P(SelectionWindowTest, MissingDrawingIsDownloadedOnlyOnYes) {
   click(w().window, w().drawingButton);  // now on disk: no question
   EXPECT_EQ(toolkit_.messages().size(), 4u);
   EXPECT_EQ(opener_.opened.size(), 3u);
+}
+
+TEST_P(SelectionWindowTest, ASlowDownloadShowsItsProgressAndTheUserMayStopIt) {
+  using namespace selection::drawing_progress;
+  testing_support::LoopbackSite site;
+  fillAndSelect();
+  const std::string model = cell(1, 0);
+  site.putFile(model + ".pdf", std::string(2000, '%'));  // trickled a byte at a time
+  network_.moveTo(site.base("trickle"));
+  selectRow(1);
+  clock_.advanceOnEachReading(100);
+  const int progress = w().drawingProgressWindow;
+  for (const bool byCloseBox : {false, true}) {
+    SCOPED_TRACE(byCloseBox ? "the close box" : "\"Отмена\"");
+    std::string title, received;
+    bool parentEnabled = true;
+    toolkit_.onJournal([&](const std::string& entry) {
+      if (entry != "events " + std::to_string(progress) || !title.empty()) return;
+      title = toolkit_.window(progress).layout.title;
+      received = toolkit_.gadget(progress, kReceived).text;
+      parentEnabled = toolkit_.windowEnabled(w().window);
+      byCloseBox ? toolkit_.pressClose(progress) : toolkit_.click(progress, kCancelButton);
+    });
+    const std::size_t messagesBefore = toolkit_.messages().size();
+    toolkit_.answerNextMessage(MessageAnswer::Yes);
+    click(w().window, w().drawingButton);
+    toolkit_.onJournal({});
+
+    EXPECT_EQ(title, w().drawingCaption);
+    EXPECT_EQ(received, "Получено 0 КБ из 1 КБ");
+    EXPECT_FALSE(parentEnabled);
+    EXPECT_EQ(toolkit_.messages().size(), messagesBefore + 1);  // the question only, no failure
+    EXPECT_FALSE(toolkit_.windowExists(progress));
+    EXPECT_TRUE(toolkit_.windowEnabled(w().window));
+    EXPECT_TRUE(opener_.opened.empty());
+    EXPECT_TRUE(folder_.names().empty());
+  }
 }
 
 TEST_P(SelectionWindowTest, TheEmptyRowHasNoDrawing) {

@@ -63,6 +63,8 @@ class LoopbackSite {
     if (behaviour == "no server") return "http://127.0.0.1:" + std::to_string(refusedPort());
     return "http://127.0.0.1:" + std::to_string(port_) + "/" + std::string(behaviour);
   }
+  // "http://127.0.0.1:<port>": the site as an HTTP proxy.
+  std::string proxyAddress() const { return "http://127.0.0.1:" + std::to_string(port_); }
   void putFile(const std::string& name, const std::string& bytes) const {
     std::ofstream(folder_ / "files" / name, std::ios::binary) << bytes;
   }

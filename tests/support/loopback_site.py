@@ -5,7 +5,9 @@ Usage: loopback_site.py SITE_FOLDER REQUEST_LOG
 
 Prints the ephemeral port it listens on as its first line. A request path is
 /<behaviour>/<folders>/<file>: <file> (percent-decoded) names a file in SITE_FOLDER, the
-folders are ignored, and <behaviour> says how the answer goes:
+folders are ignored, and <behaviour> says how the answer goes. The site is an HTTP proxy as
+well: a request for http://<any host>/<behaviour>/... is answered as the path alone would be,
+so a made-up host name reaches it only through the proxy.
 
   ok         200 with the file, or 404 when there is no such file
   status404  404 with a small page        status500  500 with a small page
@@ -14,6 +16,9 @@ folders are ignored, and <behaviour> says how the answer goes:
   short      the headers announce 100 bytes more than the body that follows, then it closes
   stall      the headers and half the body, then nothing for a long while
   silent     no answer at all for a long while
+  gzip       200 with the file gzip-encoded (Content-Encoding: gzip), whatever was asked for
+  deflate    200 with the file zlib-encoded (Content-Encoding: deflate)
+  trickle    the headers, then one byte of the file every 0.2 s for a long while
 
 Every raw request path is appended to REQUEST_LOG, one per line. The server ends on SIGTERM
 and on its own after a few minutes, so a crashed test never leaves it behind.
@@ -25,6 +30,7 @@ import sys
 import threading
 import time
 import urllib.parse
+import zlib
 
 SITE_FOLDER, REQUEST_LOG = sys.argv[1], sys.argv[2]
 LONG_WHILE_SECONDS = 10
@@ -41,7 +47,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
     def do_GET(self):
         with log_lock, open(REQUEST_LOG, "a", encoding="utf-8") as log:
             log.write(self.path + "\n")
-        _, behaviour, rest = (self.path.split("/", 2) + ["", ""])[:3]
+        path = urllib.parse.urlsplit(self.path).path if self.path.startswith("http://") else self.path
+        _, behaviour, rest = (path.split("/", 2) + ["", ""])[:3]
         body = self.site_file(urllib.parse.unquote(rest.rsplit("/", 1)[-1]))
         try:
             self.answer(behaviour, rest, body)
@@ -88,6 +95,20 @@ class Handler(http.server.BaseHTTPRequestHandler):
             time.sleep(LONG_WHILE_SECONDS)
         elif behaviour == "silent":
             time.sleep(LONG_WHILE_SECONDS)
+        elif behaviour in ("gzip", "deflate"):
+            encoder = zlib.compressobj(wbits=31 if behaviour == "gzip" else 15)
+            encoded = encoder.compress(body or b"") + encoder.flush()
+            self.send(200, encoded, [("Content-Encoding", behaviour)])
+        elif behaviour == "trickle":
+            body = body or b"0123456789"
+            self.send(200, b"", announced=len(body))
+            deadline = time.monotonic() + LONG_WHILE_SECONDS
+            for byte in body:
+                if time.monotonic() > deadline:
+                    break
+                self.wfile.write(bytes([byte]))
+                self.wfile.flush()
+                time.sleep(0.2)
         else:
             self.send(404, page)
 

@@ -55,7 +55,7 @@ class ProgramTest : public ::testing::Test {
   gui::HeadlessToolkit toolkit_;
   FakeClock clock_;
   RecordingDesktopOpener opener_;
-  SiteOnLoopback network_{"http://127.0.0.1:" + std::to_string(refusedPort()), kShortTransferLimits};
+  SiteOnLoopback network_{"http://127.0.0.1:" + std::to_string(refusedPort()), kShortNetworkLimits};
   selection::Services services_{clock_, opener_, network_, folder_.path()};
   app::Program program_{toolkit_, services_};
 };

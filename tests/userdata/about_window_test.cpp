@@ -33,11 +33,14 @@ class AboutWindowTest : public testing_support::ProgramTest {
 
 TEST_F(AboutWindowTest, ShowsTheProgramItsVersionAndTheLink) {
   bool checkedBeforePaint = false;
+  std::vector<std::string> busyCursor;  // "on" or "off", with whether the check had run
   toolkit_.onJournal([&](const std::string& entry) {
     if (entry == "paint") checkedBeforePaint = checkedBeforePaint || !network_.askedUrls.empty();
+    if (entry.starts_with("busy ")) busyCursor.push_back(entry.substr(5) + (network_.askedUrls.empty() ? "" : " checked"));
   });
   openFromCooler();
   EXPECT_FALSE(checkedBeforePaint);  // the logo and the text are painted before the check waits
+  EXPECT_EQ(busyCursor, (std::vector<std::string>{"on", "off checked"}));  // the cursor says it waits
   const gui::HeadlessWindow& window = toolkit_.window(kFromCooler);
   EXPECT_EQ(window.layout.title, "О программе");
   EXPECT_EQ(std::pair(window.layout.width, window.layout.height), std::pair(232, 341));

@@ -13,7 +13,7 @@
 
 namespace {
 
-using testing_support::kShortTransferLimits;
+using testing_support::kShortNetworkLimits;
 using testing_support::LoopbackSite;
 using testing_support::ScratchFolder;
 using testing_support::SiteOnLoopback;
@@ -49,6 +49,9 @@ TEST_F(VersionCheckTest, ReadsTheFirstLineAsItStandsAndLeavesNoFile) {
       {.versionFile = "2.2.0\r\n", .behaviour = "ok", .shown = "2.2.0", .colour = kGreen},
       {.versionFile = "2.2.0\nnext line\n", .behaviour = "ok", .shown = "2.2.0", .colour = kGreen},
       {.versionFile = "2.2.0\n", .behaviour = "redirect", .shown = "2.2.0", .colour = kGreen},
+      {.versionFile = "2.2.0\r\n", .behaviour = "gzip", .shown = "2.2.0", .colour = kGreen},
+      // A site that trickles the file is given up at the version file's overall limit.
+      {.versionFile = "2.2.0\r\n" + std::string(40, '#'), .behaviour = "trickle", .shown = "?", .colour = kRed},
       {.versionFile = "2.3.0\n", .behaviour = "ok", .shown = "2.3.0", .colour = kRed},
       {.versionFile = "2.1.9\r\n", .behaviour = "ok", .shown = "2.1.9", .colour = kRed},
       {.versionFile = "2.2.0 \r\n", .behaviour = "ok", .shown = "2.2.0 ", .colour = kRed},
@@ -64,7 +67,7 @@ TEST_F(VersionCheckTest, ReadsTheFirstLineAsItStandsAndLeavesNoFile) {
     SCOPED_TRACE(c.behaviour + " with \"" + c.versionFile + "\"" + (c.networkStarts ? "" : ", network not started"));
     site_->putFile("orvexselectver.txt", c.versionFile);
     ScratchFolder folder;
-    SiteOnLoopback network(site_->base(c.behaviour), kShortTransferLimits, c.networkStarts);
+    SiteOnLoopback network(site_->base(c.behaviour), kShortNetworkLimits, c.networkStarts);
 
     const std::string shown = userdata::fetchLatestVersion(network, folder.path());
 
@@ -78,10 +81,13 @@ TEST_F(VersionCheckTest, ReadsTheFirstLineAsItStandsAndLeavesNoFile) {
 }
 
 // A transfer that reports success but leaves no file behind: the line cannot be read.
-class DownloadThatLeavesNothing final : public report::Network {
+class DownloadThatLeavesNothing final : public net::Network {
  public:
   bool start() override { return true; }
-  bool download(const std::string&, const std::string&) override { return true; }
+  net::TransferOutcome download(const std::string&, const std::string&, net::TransferKind,
+                                const net::TransferProgress&) override {
+    return net::TransferOutcome::Completed;
+  }
 };
 
 TEST(VersionCheck, AnUnreadableVersionFileGivesTheEmptyText) {

@@ -1,12 +1,12 @@
-#include "report/site_files.h"
+#include "net/site_files.h"
 
 #include "platform/site.h"
 #include "platform/url_text.h"
 
-namespace report {
+namespace net {
 
 std::string siteFileUrl(const std::string& fileName) {
   return platform::siteAddress() + "/content/files/durovidud/" + platform::percentEncodePathSegment(fileName);
 }
 
-}  // namespace report
+}  // namespace net

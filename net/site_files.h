@@ -4,10 +4,10 @@
 
 #include <string>
 
-namespace report {
+namespace net {
 
 // siteAddress + "/content/files/durovidud/" + the file name, percent-encoded as one path
 // segment (a space becomes %20).
 std::string siteFileUrl(const std::string& fileName);
 
-}  // namespace report
+}  // namespace net
