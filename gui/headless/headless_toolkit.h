@@ -3,7 +3,8 @@
 // gadget, and lets a test act as a user: choose an item, type, leave a field, click, tick,
 // select a list row, choose a menu item, press a close box. User actions queue events that
 // waitEvent hands out, exactly as the real loop would get them. Message boxes take scripted
-// answers and every box shown is recorded.
+// answers and every box shown is recorded. Texts are kept as the screen shows them: bytes that
+// are not valid UTF-8 become U+FFFD, as in the wx backend.
 //
 // Acting on a window or gadget that a user could not reach (missing, disabled, or behind a
 // disabled window) throws std::logic_error, so a test cannot pass by doing the impossible.
