@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "gui/reading_order.h"
 #include "platform/utf8_text.h"
 
 namespace gui {
@@ -223,6 +224,12 @@ std::string HeadlessToolkit::cellText(int window, int gadget, int row, int colum
 }
 int HeadlessToolkit::selectedRow(int window, int gadget) const { return this->gadget(window, gadget).selected; }
 
+void HeadlessToolkit::setDialogButtons(int window, int defaultButton, int cancelButton) {
+  HeadlessWindow& target = windowRef(window);
+  target.defaultButton = defaultButton;
+  target.cancelButton = cancelButton;
+}
+
 // --- Message boxes and events ----------------------------------------------------------------
 
 MessageAnswer HeadlessToolkit::messageBox(std::string_view caption, std::string_view text,
@@ -295,11 +302,27 @@ void HeadlessToolkit::click(int window, int gadget) {
   if (target.kind != GadgetKind::Picture && target.kind != GadgetKind::Label) moveFocus(window, gadget);
   if (target.kind == GadgetKind::Option) setChecked(window, gadget, true);
   if (target.kind == GadgetKind::CheckBox) target.checked = !target.checked;
+  queueClick(window, target);
+}
+
+void HeadlessToolkit::queueClick(int window, const HeadlessGadget& target) {
   if (target.onLeftClick) {
     queue_.emplace_back(target.onLeftClick);
   } else {
-    queue_.emplace_back(Event{window, EventKind::Gadget, gadget, GadgetEvent::LeftClick});
+    queue_.emplace_back(Event{window, EventKind::Gadget, target.number, GadgetEvent::LeftClick});
   }
+}
+
+void HeadlessToolkit::pressKey(int window, Key key) {
+  const HeadlessWindow& target = this->window(window);
+  if (!target.enabled || !target.shown) throw std::logic_error("a key in an unreachable window " + std::to_string(window));
+  int button = key == Key::Enter ? target.defaultButton : target.cancelButton;
+  if (key == Key::Enter && focus_.first == window && focus_.second != kUnnumbered &&
+      gadget(window, focus_.second).kind == GadgetKind::Button)
+    button = focus_.second;
+  if (button == kUnnumbered || !gadget(window, button).enabled) return;
+  // The focus stays where it is: no field reports losing it.
+  queueClick(window, gadget(window, button));
 }
 
 void HeadlessToolkit::selectRow(int window, int gadget, int row) {
@@ -364,6 +387,19 @@ std::vector<const HeadlessGadget*> HeadlessToolkit::unnumberedGadgets(int window
   for (const HeadlessGadget& g : this->window(window).gadgets)
     if (g.number == kUnnumbered) result.push_back(&g);
   return result;
+}
+
+std::vector<const HeadlessGadget*> HeadlessToolkit::tabOrder(int window) const {
+  std::vector<const HeadlessGadget*> focusable;
+  std::vector<Rect> places;
+  for (const HeadlessGadget& g : this->window(window).gadgets) {
+    if (g.kind == GadgetKind::Label || g.kind == GadgetKind::Frame || g.kind == GadgetKind::Picture) continue;
+    focusable.push_back(&g);
+    places.push_back(g.place);
+  }
+  std::vector<const HeadlessGadget*> ordered;
+  for (const std::size_t i : readingOrder(places)) ordered.push_back(focusable[i]);
+  return ordered;
 }
 
 void HeadlessToolkit::record(std::string entry) {
