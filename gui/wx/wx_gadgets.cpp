@@ -259,6 +259,11 @@ void WxToolkit::bindLostFocus(int window, const GadgetRecord& g, wxWindow* contr
 void WxToolkit::bindList(int window, const GadgetRecord& g, ListGrid* grid) {
   const wxWindow* frame = findWindow(window)->frame;
   const GadgetRecord* target = &g;
+  // A list of rows is one stop of Tab: the grid would walk its cells first, and stays put while
+  // it is empty.
+  grid->Bind(wxEVT_GRID_TABBING, [grid](wxGridEvent& event) {
+    grid->Navigate(event.ShiftDown() ? wxNavigationKeyEvent::IsBackward : wxNavigationKeyEvent::IsForward);
+  });
   grid->onUserClick = [this, window, frame, target] {
     if (gadgetAlive(window, frame, target)) clicked(window, *target);
   };
