@@ -43,7 +43,8 @@ void read(std::span<const Rect> places, const Indices& items, Indices& order) {
   const auto strip = columns && (!rows || columns->width >= rows->width) ? columns : rows;
   if (!strip) {
     Indices sorted = items;
-    std::ranges::stable_sort(sorted, {}, [&](std::size_t i) { return std::pair(places[i].y, places[i].x); });
+    std::ranges::stable_sort(sorted, {},
+                             [&](std::size_t i) { return std::pair(places[i].y, places[i].x); });
     order.insert(order.end(), sorted.begin(), sorted.end());
     return;
   }

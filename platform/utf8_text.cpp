@@ -35,10 +35,11 @@ Utf8Character decodeUtf8(std::string_view text, std::size_t at) {
   if (lead.length == 0) return {0, 1, false};
   char32_t c = lead.bits;
   for (std::size_t k = 1; k < lead.length; ++k) {
-    const bool inRange = at + k < text.size() && (k == 1 ? byte(at + k) >= lead.secondLow && byte(at + k) <= lead.secondHigh
-                                                         : (byte(at + k) & 0xC0) == 0x80);
-    if (!inRange) return {0, k, false};
-    c = (c << 6) | (byte(at + k) & 0x3F);
+    if (at + k >= text.size()) return {0, k, false};
+    const unsigned char next = byte(at + k);
+    const unsigned char low = k == 1 ? lead.secondLow : 0x80, high = k == 1 ? lead.secondHigh : 0xBF;
+    if (next < low || next > high) return {0, k, false};
+    c = (c << 6) | (next & 0x3F);
   }
   return {c, lead.length, true};
 }

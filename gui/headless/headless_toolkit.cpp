@@ -315,7 +315,8 @@ void HeadlessToolkit::queueClick(int window, const HeadlessGadget& target) {
 
 void HeadlessToolkit::pressKey(int window, Key key) {
   const HeadlessWindow& target = this->window(window);
-  if (!target.enabled || !target.shown) throw std::logic_error("a key in an unreachable window " + std::to_string(window));
+  if (!target.enabled || !target.shown)
+    throw std::logic_error("a key in an unreachable window " + std::to_string(window));
   int button = key == Key::Enter ? target.defaultButton : target.cancelButton;
   if (key == Key::Enter && focus_.first == window && focus_.second != kUnnumbered &&
       gadget(window, focus_.second).kind == GadgetKind::Button)

@@ -219,7 +219,9 @@ void WxToolkit::orderForTab(WindowRecord& record) {
     places.push_back(g->place);
   }
   const std::vector<std::size_t> order = readingOrder(places);
-  for (std::size_t k = 1; k < order.size(); ++k) controls[order[k]]->MoveAfterInTabOrder(controls[order[k - 1]]);
+  for (std::size_t k = 1; k < order.size(); ++k) {
+    controls[order[k]]->MoveAfterInTabOrder(controls[order[k - 1]]);
+  }
 }
 
 // ---------------------------------------------------------------------------------------------
