@@ -10,10 +10,4 @@ TEST(ReadingOrder, PlacesNoStripPartsFollowByTopThenLeft) {
   EXPECT_EQ(gui::readingOrder(places), (std::vector<std::size_t>{1, 2, 0}));
 }
 
-TEST(ReadingOrder, AColumnStripWinsAnEquallyWideRowStrip) {
-  // Two columns of two, 10 px apart both ways: read down the left column first.
-  const std::vector<gui::Rect> places = {{0, 0, 10, 10}, {20, 0, 10, 10}, {0, 20, 10, 10}, {20, 20, 10, 10}};
-  EXPECT_EQ(gui::readingOrder(places), (std::vector<std::size_t>{0, 2, 1, 3}));
-}
-
 }  // namespace

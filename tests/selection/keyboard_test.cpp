@@ -68,16 +68,6 @@ INSTANTIATE_TEST_SUITE_P(
         DialogKey{"About, Escape", selection::cooler::kMenuAbout, selection::kCoolerAboutWindow, Key::Escape, false}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
-TEST_F(KeyboardTest, EnterSavesWhatWasTypedAsOkDoes) {
-  chooseMenu(kCoolerWindow, selection::cooler::kMenuUserInfo);
-  toolkit_.type(selection::kCoolerUserInfoWindow, userdata::user_info::kCompany, "ООО «Холод»");
-  press(selection::kCoolerUserInfoWindow, Key::Enter);
-  chooseMenu(kCoolerWindow, selection::cooler::kMenuUserInfo);
-  EXPECT_EQ(toolkit_.text(selection::kCoolerUserInfoWindow, userdata::user_info::kCompany), "ООО «Холод»");
-  press(selection::kCoolerUserInfoWindow, Key::Escape);
-  EXPECT_FALSE(toolkit_.windowExists(selection::kCoolerUserInfoWindow));
-}
-
 struct WindowTabs {
   const char* what;
   int window;
