@@ -1,12 +1,15 @@
-// The contact details' ini text on any input: no crash, and five values composed into a file
-// read back unchanged. The values are cut from the input at NUL bytes, without line breaks and
-// without leading or trailing blanks (the reader removes those by design).
+// The contact details' ini text on any input (Windows-1251, UTF-8 or UTF-16 by its first
+// bytes): no crash, every value read is valid UTF-8, and five values composed into a file read
+// back unchanged, bytes that are not valid UTF-8 as U+FFFD. The values are cut from the input at
+// NUL bytes, without line breaks and without leading or trailing blanks (the reader removes
+// those by design).
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "fuzz/fuzz_check.h"
+#include "platform/utf8_text.h"
 #include "userdata/ini_text.h"
 
 namespace {
@@ -31,12 +34,24 @@ userdata::UserInfo valuesFrom(std::string_view bytes) {
   return info;
 }
 
+userdata::UserInfo repaired(userdata::UserInfo info) {
+  for (const auto& key : userdata::kUserInfoKeys) info.*key.value = platform::validUtf8(info.*key.value);
+  return info;
+}
+
+bool allValidUtf8(const userdata::UserInfo& info) {
+  for (const auto& key : userdata::kUserInfoKeys) {
+    if (platform::validUtf8(info.*key.value) != info.*key.value) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  userdata::parseUserInfo(bytes);
+  fuzzCheck(allValidUtf8(userdata::parseUserInfo(bytes)));
   const userdata::UserInfo info = valuesFrom(bytes);
-  fuzzCheck(userdata::parseUserInfo(userdata::composeUserInfo(info)) == info);
+  fuzzCheck(userdata::parseUserInfo(userdata::composeUserInfo(info)) == repaired(info));
   return 0;
 }

@@ -8,6 +8,8 @@
 //   events; only a user's own actions do.
 // - Positions are pixels in the window's client area; sizes are inner sizes.
 // - A gadget number is unique within its window; kUnnumbered gadgets cannot be addressed later.
+// - Tab moves the focus through a window's gadgets in the reading order of their places
+//   (gui/reading_order.h), whatever order they were created in.
 
 #include <cstdint>
 #include <functional>
@@ -172,6 +174,12 @@ class Toolkit {
   virtual int rowCount(int window, int gadget) const = 0;
   virtual std::string cellText(int window, int gadget, int row, int column) const = 0;
   virtual int selectedRow(int window, int gadget) const = 0;  // kNoSelection: none
+
+  // Dialog keys. Enter presses `defaultButton` and Escape presses `cancelButton` wherever the
+  // focus is in the window, a text field included, exactly as a left click on that button
+  // would (not while it is disabled); Enter on another focused button presses that button.
+  // kUnnumbered leaves the key alone.
+  virtual void setDialogButtons(int window, int defaultButton, int cancelButton) = 0;
 
   // Message boxes, modal for the whole program; return the answer.
   virtual MessageAnswer messageBox(std::string_view caption, std::string_view text,

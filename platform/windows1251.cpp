@@ -1,6 +1,7 @@
 #include "platform/windows1251.h"
 
 #include "platform/number_text.h"
+#include "platform/utf8_text.h"
 
 #include <algorithm>
 #include <array>
@@ -11,27 +12,7 @@ namespace platform {
 namespace {
 
 constexpr char32_t kNoCharacter = 0;
-constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";
 constexpr std::string_view kReplacementReference = "&#65533;";
-
-// Appends code point c (at most U+10FFFF) as UTF-8.
-void appendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
 
 // The characters of the bytes 0x80..0xFF in Windows-1251; 0x98 is unassigned (kNoCharacter).
 // The same fixed table on every system, so no platform's converter is needed.
@@ -78,7 +59,7 @@ const CodePage& codePage() {
     p.reverse.assign(highest + 1, 0);
     for (int b = 0; b < 256; ++b) {
       if (b != 0 && characters[b] == kNoCharacter) {
-        p.utf8[b] = kReplacementUtf8;
+        p.utf8[b] = kReplacementCharacter;
         continue;
       }
       appendUtf8(p.utf8[b], characters[b]);
@@ -87,39 +68,6 @@ const CodePage& codePage() {
     return p;
   }();
   return page;
-}
-
-// Decodes the UTF-8 character at text[i]: its code point and length, or length 0 when the
-// bytes there are not valid UTF-8 (overlong forms, surrogates and values past U+10FFFF
-// included).
-struct Decoded {
-  char32_t codePoint;
-  std::size_t length;
-};
-
-Decoded decodeUtf8(std::string_view text, std::size_t i) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-  const unsigned char lead = byte(i);
-  std::size_t length = 0;
-  char32_t c = 0;
-  char32_t minimum = 0;
-  if (lead < 0x80) return {lead, 1};
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2, c = lead & 0x1F, minimum = 0x80;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3, c = lead & 0x0F, minimum = 0x800;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4, c = lead & 0x07, minimum = 0x10000;
-  } else {
-    return {0, 0};
-  }
-  if (text.size() - i < length) return {0, 0};
-  for (std::size_t k = 1; k < length; ++k) {
-    if ((byte(i + k) & 0xC0) != 0x80) return {0, 0};
-    c = (c << 6) | (byte(i + k) & 0x3F);
-  }
-  if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return {0, 0};
-  return {c, length};
 }
 
 // The Windows-1251 byte of code point c, or -1 when the code page has none.
@@ -136,8 +84,8 @@ std::optional<std::string> toWindows1251(std::string_view utf8) {
   std::string result;
   result.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
-    const Decoded d = decodeUtf8(utf8, i);
-    if (d.length == 0) return std::nullopt;
+    const Utf8Character d = decodeUtf8(utf8, i);
+    if (!d.valid) return std::nullopt;
     const int b = byteOf(page, d.codePoint);
     if (b < 0) return std::nullopt;
     result += static_cast<char>(b);
@@ -151,8 +99,8 @@ std::string toWindows1251WithReferences(std::string_view utf8) {
   std::string result;
   result.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
-    const Decoded d = decodeUtf8(utf8, i);
-    if (d.length == 0) {
+    const Utf8Character d = decodeUtf8(utf8, i);
+    if (!d.valid) {
       result += kReplacementReference;
       ++i;
       continue;

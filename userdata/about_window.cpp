@@ -38,6 +38,7 @@ void openAboutWindow(gui::Toolkit& tk, int parent, int window, net::Network& net
   tk.addHyperlink(window, kSiteLink, {20, 261, 200, 15}, "Посетить сайт программы", versionStateColour(latest));
   tk.setTextColour(window, kSiteLink, kLinkColour);
   tk.addButton(window, kOkButton, {66, 301, 100, 25}, "Ok");
+  tk.setDialogButtons(window, kOkButton, kOkButton);
 }
 
 int handleAboutEvent(platform::DesktopOpener& opener, const gui::Event& event) {

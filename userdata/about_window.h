@@ -25,7 +25,7 @@ void openAboutWindow(gui::Toolkit& toolkit, int parent, int window, net::Network
                      const std::string& folder);
 
 // Serves one event of an About window; 0 when it is to be closed (the close box, "Ok"), 1
-// otherwise. The link opens the program's page on the maker's site.
+// otherwise (Enter and Escape press "Ok"). The link opens the program's page on the maker's site.
 int handleAboutEvent(platform::DesktopOpener& opener, const gui::Event& event);
 
 }  // namespace userdata

@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "platform/utf8_text.h"
 #include "platform/windows1251.h"
 #include "userdata/letter_case.h"
 
@@ -10,6 +11,8 @@ namespace userdata {
 namespace {
 
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
 constexpr std::string_view kBlanks = " \t";
 constexpr std::string_view kLineEnd = "\r\n";
 
@@ -31,9 +34,19 @@ std::vector<std::string_view> splitLines(std::string_view text) {
   return lines;
 }
 
+// The file's text as valid UTF-8, whatever the bytes: a bad sequence in a UTF-8 file shows as
+// U+FFFD instead of taking its whole value with it.
 std::string programText(std::string_view fileBytes) {
   if (fileBytes.starts_with(kUtf8ByteOrderMark)) {
-    return std::string(fileBytes.substr(kUtf8ByteOrderMark.size()));
+    return platform::validUtf8(fileBytes.substr(kUtf8ByteOrderMark.size()));
+  }
+  if (fileBytes.starts_with(kUtf16LittleEndianMark)) {
+    return platform::utf8FromUtf16(fileBytes.substr(kUtf16LittleEndianMark.size()),
+                                   platform::ByteOrder::LittleEndian);
+  }
+  if (fileBytes.starts_with(kUtf16BigEndianMark)) {
+    return platform::utf8FromUtf16(fileBytes.substr(kUtf16BigEndianMark.size()),
+                                   platform::ByteOrder::BigEndian);
   }
   return platform::fromWindows1251(fileBytes);
 }

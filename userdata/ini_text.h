@@ -9,14 +9,16 @@
 
 namespace userdata {
 
-// Reads the five values out of the file's bytes. The bytes are Windows-1251 text, or UTF-8
-// when they start with a UTF-8 byte-order mark. Lines may end with CR LF, LF or CR. Blank
-// lines, lines starting with ";" and lines without "=" are skipped. Keys count only inside a
-// group "[Информация о пользователе]", from its header to the next group header; a line
-// starting with "[" is a group header, named by the text up to "]". Group and key names are
-// compared without regard to letter case; spaces and tabs around a line, a name and a value
-// are removed. When a key appears more than once, its first value counts. A key that is not
-// there reads as the empty text.
+// Reads the five values out of the file's bytes. The bytes are Windows-1251 text; UTF-8 when
+// they start with a UTF-8 byte-order mark (a bad sequence reads as U+FFFD); UTF-16 when they
+// start with its byte-order mark, little- or big-endian (as Windows' own ini functions and
+// Notepad's "Unicode" save). The values are always valid UTF-8. Lines may end with CR LF, LF
+// or CR. Blank lines, lines starting with ";" and lines without "=" are skipped. Keys count
+// only inside a group "[Информация о пользователе]", from its header to the next group
+// header; a line starting with "[" is a group header, named by the text up to "]". Group and
+// key names are compared without regard to letter case; spaces and tabs around a line, a name
+// and a value are removed. When a key appears more than once, its first value counts. A key
+// that is not there reads as the empty text.
 UserInfo parseUserInfo(std::string_view fileBytes);
 
 // The file's bytes: the group line and the five "key = value" lines, each ended with CR LF,

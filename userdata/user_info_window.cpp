@@ -31,6 +31,7 @@ void openUserInfoWindow(gui::Toolkit& tk, int parent, int window, const std::str
   }
   tk.addButton(window, kOkButton, {40, 250, 100, 25}, "Ok");
   tk.addButton(window, kCancelButton, {145, 250, 100, 25}, "Отмена");
+  tk.setDialogButtons(window, kOkButton, kCancelButton);
   loadUserInfo(tk, window, folder);
   tk.setFocus(window, kCompany);  // ready to type
 }

@@ -31,7 +31,8 @@ bool saveUserInfo(const gui::Toolkit& toolkit, int window, const std::string& fo
 
 // Serves one event of a user information window; 0 when it is to be closed. "Ok" saves first;
 // when the file cannot be written the user is told, naming the file, and the window stays
-// open so that nothing typed is lost. "Отмена" and the close box close it unsaved.
+// open so that nothing typed is lost. "Отмена" and the close box close it unsaved. Enter
+// presses "Ok" and Escape "Отмена".
 int handleUserInfoEvent(gui::Toolkit& toolkit, const std::string& folder, const gui::Event& event);
 
 }  // namespace userdata

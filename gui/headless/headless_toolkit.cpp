@@ -3,12 +3,18 @@
 #include <algorithm>
 #include <string>
 
+#include "gui/reading_order.h"
+#include "platform/utf8_text.h"
+
 namespace gui {
 namespace {
 
 std::string describe(int window, int gadget) {
   return "window " + std::to_string(window) + " gadget " + std::to_string(gadget);
 }
+
+// A text as the screen shows it: the same repair of bytes that are not valid UTF-8.
+std::string shown(std::string_view text) { return platform::validUtf8(text); }
 
 }  // namespace
 
@@ -29,6 +35,7 @@ bool HeadlessToolkit::openWindow(const WindowSpec& layout) {
   if (windows_.count(layout.number)) throw std::logic_error("window opened twice: " + std::to_string(layout.number));
   HeadlessWindow& window = windows_[layout.number];
   window.layout = layout;
+  window.layout.title = shown(layout.title);
   window.shown = !layout.hidden;
   for (auto& [number, other] : windows_) other.active = number == layout.number && window.shown;
   record("open " + std::to_string(layout.number));
@@ -80,7 +87,7 @@ HeadlessGadget& HeadlessToolkit::add(int window, int gadget, GadgetKind kind, Re
   created.kind = kind;
   created.number = gadget;
   created.place = place;
-  created.text = text;
+  created.text = shown(text);
   return created;
 }
 
@@ -122,7 +129,7 @@ void HeadlessToolkit::addList(int window, int gadget, Rect place, const std::vec
 // --- Gadget properties ---------------------------------------------------------------------
 
 void HeadlessToolkit::setText(int window, int gadget, std::string_view text) {
-  gadgetRef(window, gadget).text = text;
+  gadgetRef(window, gadget).text = shown(text);
 }
 std::string HeadlessToolkit::text(int window, int gadget) const {
   const HeadlessGadget& g = this->gadget(window, gadget);
@@ -137,7 +144,7 @@ void HeadlessToolkit::setTextColour(int window, int gadget, std::optional<Rgb> c
   gadgetRef(window, gadget).textColour = colour;
 }
 void HeadlessToolkit::setTooltip(int window, int gadget, std::string_view text) {
-  gadgetRef(window, gadget).tooltip = text;
+  gadgetRef(window, gadget).tooltip = shown(text);
 }
 void HeadlessToolkit::setHandCursor(int window, int gadget) { gadgetRef(window, gadget).handCursor = true; }
 void HeadlessToolkit::setFocus(int window, int gadget) {
@@ -161,7 +168,7 @@ void HeadlessToolkit::setPicture(int window, int gadget, int imageSlot) {
 }
 
 void HeadlessToolkit::addItem(int window, int gadget, std::string_view text, int data) {
-  gadgetRef(window, gadget).items.emplace_back(std::string(text), data);
+  gadgetRef(window, gadget).items.emplace_back(shown(text), data);
 }
 void HeadlessToolkit::clearItems(int window, int gadget) {
   HeadlessGadget& target = gadgetRef(window, gadget);
@@ -186,14 +193,15 @@ void HeadlessToolkit::selectItem(int window, int gadget, int index) {
 int HeadlessToolkit::selectedItem(int window, int gadget) const { return this->gadget(window, gadget).selected; }
 
 void HeadlessToolkit::appendLine(int window, int gadget, std::string_view line) {
-  gadgetRef(window, gadget).lines.emplace_back(line);
+  gadgetRef(window, gadget).lines.push_back(shown(line));
 }
 
 void HeadlessToolkit::addRow(int window, int gadget, int position, const std::vector<std::string>& cells,
                              RowStyle style) {
   HeadlessGadget& list = gadgetRef(window, gadget);
   position = std::clamp(position, 0, static_cast<int>(list.rows.size()));
-  std::vector<std::string> row = cells;
+  std::vector<std::string> row;
+  for (const std::string& cell : cells) row.push_back(shown(cell));
   row.resize(list.columns.size());
   list.rows.insert(list.rows.begin() + position, std::move(row));
   list.rowStyles.insert(list.rowStyles.begin() + position, style);
@@ -216,11 +224,17 @@ std::string HeadlessToolkit::cellText(int window, int gadget, int row, int colum
 }
 int HeadlessToolkit::selectedRow(int window, int gadget) const { return this->gadget(window, gadget).selected; }
 
+void HeadlessToolkit::setDialogButtons(int window, int defaultButton, int cancelButton) {
+  HeadlessWindow& target = windowRef(window);
+  target.defaultButton = defaultButton;
+  target.cancelButton = cancelButton;
+}
+
 // --- Message boxes and events ----------------------------------------------------------------
 
 MessageAnswer HeadlessToolkit::messageBox(std::string_view caption, std::string_view text,
                                           MessageButtons buttons) {
-  messages_.push_back({std::string(caption), std::string(text), buttons});
+  messages_.push_back({shown(caption), shown(text), buttons});
   record("message " + std::string(text));
   if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
   if (answers_.empty()) throw std::logic_error("unexpected question: " + std::string(text));
@@ -293,7 +307,7 @@ void HeadlessToolkit::type(int window, int gadget, std::string_view text) {
   HeadlessGadget& field = reachable(window, gadget);
   if (field.kind != GadgetKind::TextField) throw std::logic_error("cannot type into " + describe(window, gadget));
   moveFocus(window, gadget);
-  field.text = text;
+  field.text = shown(text);
   queue_.emplace_back(Event{window, EventKind::Gadget, gadget, GadgetEvent::Change});
 }
 
@@ -308,11 +322,28 @@ void HeadlessToolkit::click(int window, int gadget) {
   if (target.kind != GadgetKind::Picture && target.kind != GadgetKind::Label) moveFocus(window, gadget);
   if (target.kind == GadgetKind::Option) setChecked(window, gadget, true);
   if (target.kind == GadgetKind::CheckBox) target.checked = !target.checked;
+  queueClick(window, target);
+}
+
+void HeadlessToolkit::queueClick(int window, const HeadlessGadget& target) {
   if (target.onLeftClick) {
     queue_.emplace_back(target.onLeftClick);
   } else {
-    queue_.emplace_back(Event{window, EventKind::Gadget, gadget, GadgetEvent::LeftClick});
+    queue_.emplace_back(Event{window, EventKind::Gadget, target.number, GadgetEvent::LeftClick});
   }
+}
+
+void HeadlessToolkit::pressKey(int window, Key key) {
+  const HeadlessWindow& target = this->window(window);
+  if (!target.enabled || !target.shown)
+    throw std::logic_error("a key in an unreachable window " + std::to_string(window));
+  int button = key == Key::Enter ? target.defaultButton : target.cancelButton;
+  if (key == Key::Enter && focus_.first == window && focus_.second != kUnnumbered &&
+      gadget(window, focus_.second).kind == GadgetKind::Button)
+    button = focus_.second;
+  if (button == kUnnumbered || !gadget(window, button).enabled) return;
+  // The focus stays where it is: no field reports losing it.
+  queueClick(window, gadget(window, button));
 }
 
 void HeadlessToolkit::selectRow(int window, int gadget, int row) {
@@ -377,6 +408,19 @@ std::vector<const HeadlessGadget*> HeadlessToolkit::unnumberedGadgets(int window
   for (const HeadlessGadget& g : this->window(window).gadgets)
     if (g.number == kUnnumbered) result.push_back(&g);
   return result;
+}
+
+std::vector<const HeadlessGadget*> HeadlessToolkit::tabOrder(int window) const {
+  std::vector<const HeadlessGadget*> focusable;
+  std::vector<Rect> places;
+  for (const HeadlessGadget& g : this->window(window).gadgets) {
+    if (g.kind == GadgetKind::Label || g.kind == GadgetKind::Frame || g.kind == GadgetKind::Picture) continue;
+    focusable.push_back(&g);
+    places.push_back(g.place);
+  }
+  std::vector<const HeadlessGadget*> ordered;
+  for (const std::size_t i : readingOrder(places)) ordered.push_back(focusable[i]);
+  return ordered;
 }
 
 void HeadlessToolkit::record(std::string entry) {

@@ -3,7 +3,8 @@
 // gadget, and lets a test act as a user: choose an item, type, leave a field, click, tick,
 // select a list row, choose a menu item, press a close box. User actions queue events that
 // waitEvent hands out, exactly as the real loop would get them. Message boxes take scripted
-// answers and every box shown is recorded.
+// answers and every box shown is recorded. Texts are kept as the screen shows them: bytes that
+// are not valid UTF-8 become U+FFFD, as in the wx backend.
 //
 // Acting on a window or gadget that a user could not reach (missing, disabled, or behind a
 // disabled window) throws std::logic_error, so a test cannot pass by doing the impossible.
@@ -56,7 +57,11 @@ struct HeadlessWindow {
   bool active = false;
   std::vector<MenuTitle> menu;
   std::vector<HeadlessGadget> gadgets;  // in creation order
+  int defaultButton = kUnnumbered;  // pressed by Enter
+  int cancelButton = kUnnumbered;   // pressed by Escape
 };
+
+enum class Key { Enter, Escape };
 
 struct ShownMessage {
   std::string caption;
@@ -115,6 +120,7 @@ class HeadlessToolkit final : public Toolkit {
   int rowCount(int window, int gadget) const override;
   std::string cellText(int window, int gadget, int row, int column) const override;
   int selectedRow(int window, int gadget) const override;
+  void setDialogButtons(int window, int defaultButton, int cancelButton) override;
   MessageAnswer messageBox(std::string_view caption, std::string_view text,
                            MessageButtons buttons) override;
   // Hands out the queued user actions in order; bound left clicks run here. Throws
@@ -133,6 +139,8 @@ class HeadlessToolkit final : public Toolkit {
   void type(int window, int gadget, std::string_view text);  // replaces the field's text
   void leave(int window, int gadget);                         // the focus leaves the field
   void click(int window, int gadget);  // button, option, check box, hyperlink, picture
+  // A key pressed while the focus is in the window: presses a button as setDialogButtons says.
+  void pressKey(int window, Key key);
   void selectRow(int window, int gadget, int row);            // list; raises no handled event
   void chooseMenu(int window, int item);
   void pressClose(int window);
@@ -155,12 +163,15 @@ class HeadlessToolkit final : public Toolkit {
   std::vector<const HeadlessGadget*> unnumberedGadgets(int window) const;
   std::pair<int, int> focus() const { return focus_; }  // window, gadget
   bool busyCursor() const { return busyCursor_; }
+  // The gadgets that can take the focus, in the order Tab visits them (disabled ones included).
+  std::vector<const HeadlessGadget*> tabOrder(int window) const;
 
  private:
   HeadlessWindow& windowRef(int window);
   HeadlessGadget& gadgetRef(int window, int gadget);
   HeadlessGadget& add(int window, int gadget, GadgetKind kind, Rect place, std::string_view text);
   HeadlessGadget& reachable(int window, int gadget);  // checks that a user could act on it
+  void queueClick(int window, const HeadlessGadget& target);
   // Gives the gadget the focus; the field or list that had it reports losing it.
   void moveFocus(int window, int gadget);
   void record(std::string entry);

@@ -25,6 +25,7 @@
 #include <wx/bitmap.h>
 #include <wx/dc.h>
 #include <wx/evtloop.h>
+#include <wx/event.h>
 #include <wx/font.h>
 
 #include "gui/toolkit.h"
@@ -114,6 +115,10 @@ class WxToolkit final : public Toolkit {
   std::string cellText(int window, int gadget, int row, int column) const override;
   int selectedRow(int window, int gadget) const override;
 
+  // --- Dialog keys ---------------------------------------------------------------------------
+
+  void setDialogButtons(int window, int defaultButton, int cancelButton) override;
+
   // --- Message boxes -------------------------------------------------------------------------
 
   MessageAnswer messageBox(std::string_view caption, std::string_view text,
@@ -140,6 +145,10 @@ class WxToolkit final : public Toolkit {
   void menuChosen(int window, int wxId, wxCommandEvent& event);
 
   void frameActivated(int window);
+
+  // A key pressed anywhere in the window, before the focused control sees it: true when it
+  // pressed one of the window's dialog buttons.
+  bool dialogKeyPressed(int window, const wxWindow* frame, const wxKeyEvent& key);
 
   // The keyboard focus of a window moves from `oldFocus` to `newFocus` (GTK widgets; empty
   // when the window loses the focus): a combo box it leaves has lost the focus.
@@ -204,6 +213,10 @@ class WxToolkit final : public Toolkit {
   bool gadgetAlive(int window, const wxWindow* frame, const GadgetRecord* target);
 
   void place(WindowRecord& record);
+
+  // Puts the window's focusable controls into the reading order of their places, which Tab
+  // follows (wx follows the order of the panel's children).
+  void orderForTab(WindowRecord& record);
 
   wxFont font_;
   std::unique_ptr<wxGUIEventLoop> loop_;

@@ -12,7 +12,7 @@
 
 namespace gui::wx {
 
-// The program's texts are UTF-8.
+// The program's texts are UTF-8; a bad sequence in one shows as U+FFFD (platform::validUtf8).
 wxString toWx(std::string_view text);
 std::string fromWx(const wxString& text);
 

@@ -20,6 +20,8 @@ ProgramFrame::ProgramFrame(WxToolkit& toolkit, int number, wxWindow* parent, con
   Bind(wxEVT_CLOSE_WINDOW, &ProgramFrame::onClose, this);
   Bind(wxEVT_MENU, &ProgramFrame::onMenu, this);
   Bind(wxEVT_ACTIVATE, &ProgramFrame::onActivate, this);
+  // GTK gives a frame no default or cancel button of its own: the frame sees every key first.
+  Bind(wxEVT_CHAR_HOOK, &ProgramFrame::onCharHook, this);
 }
 
 void ProgramFrame::onClose(wxCloseEvent& event) {
@@ -44,6 +46,10 @@ void ProgramFrame::onMenu(wxCommandEvent& event) {
 void ProgramFrame::onActivate(wxActivateEvent& event) {
   event.Skip();
   if (event.GetActive() && toolkit_.liveWindow(number_, this)) toolkit_.frameActivated(number_);
+}
+
+void ProgramFrame::onCharHook(wxKeyEvent& event) {
+  if (!toolkit_.dialogKeyPressed(number_, this, event)) event.Skip();
 }
 
 bool ProgramFrame::followFocus() {

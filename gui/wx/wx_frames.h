@@ -29,6 +29,7 @@ class ProgramFrame : public wxFrame {
   void onClose(wxCloseEvent& event);
   void onMenu(wxCommandEvent& event);
   void onActivate(wxActivateEvent& event);
+  void onCharHook(wxKeyEvent& event);
 
   WxToolkit& toolkit_;
   int number_;

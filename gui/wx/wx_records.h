@@ -67,6 +67,8 @@ struct WindowRecord {
   bool enabled = true;
   bool placed = false;
   bool followsFocus = false;  // combo boxes' focus losses come from the frame (ProgramFrame)
+  int defaultButton = kUnnumbered;  // pressed by Enter
+  int cancelButton = kUnnumbered;   // pressed by Escape
   std::optional<int> lastOptionGroup;
   wxRadioButton* groupBlank = nullptr;  // hidden first button of the latest option group
 };

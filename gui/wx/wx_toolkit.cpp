@@ -261,6 +261,35 @@ void WxToolkit::place(WindowRecord& record) {
 }
 
 // ---------------------------------------------------------------------------------------------
+// Dialog keys.
+
+void WxToolkit::setDialogButtons(int window, int defaultButton, int cancelButton) {
+  WindowRecord* record = findWindow(window);
+  if (!record) return;
+  record->defaultButton = defaultButton;
+  record->cancelButton = cancelButton;
+}
+
+bool WxToolkit::dialogKeyPressed(int window, const wxWindow* frame, const wxKeyEvent& key) {
+  WindowRecord* record = liveWindow(window, frame);
+  if (!record || key.HasAnyModifiers()) return false;
+  const int code = key.GetKeyCode();
+  const bool enter = code == WXK_RETURN || code == WXK_NUMPAD_ENTER;
+  if (!enter && code != WXK_ESCAPE) return false;
+  // Enter on a focused button belongs to that button, which presses itself.
+  const wxWindow* focus = wxWindow::FindFocus();
+  if (enter && std::any_of(record->gadgets.begin(), record->gadgets.end(), [focus](const auto& g) {
+        return g->kind == Kind::Button && g->control == focus;
+      }))
+    return false;
+  const GadgetRecord* button =
+      findGadget(window, enter ? record->defaultButton : record->cancelButton, Kind::Button);
+  if (!button || !button->control->IsEnabled()) return false;
+  clicked(window, *button);
+  return true;
+}
+
+// ---------------------------------------------------------------------------------------------
 // Message boxes.
 
 MessageAnswer WxToolkit::messageBox(std::string_view caption, std::string_view text,

@@ -137,6 +137,54 @@ INSTANTIATE_TEST_SUITE_P(
                        {"Łódź ✓", "", "", "", ""}}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
+// A text as UTF-16 bytes with its byte-order mark.
+std::string utf16(std::u16string_view text, bool bigEndian) {
+  std::string bytes;
+  for (const char16_t unit : std::u16string(1, u'\uFEFF') + std::u16string(text)) {
+    const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
+    bytes += bigEndian ? high : low;
+    bytes += bigEndian ? low : high;
+  }
+  return bytes;
+}
+
+const std::u16string kUtf16File =
+    u"[Информация о пользователе]\r\nКомпания = Łódź 😀\r\nМенеджер = Пётр\r\n";
+
+struct FileInAnotherForm {
+  const char* what;
+  std::string bytes;
+  UserInfo expected;
+};
+
+void PrintTo(const FileInAnotherForm& file, std::ostream* out) { *out << file.what; }
+
+class ParseFileInAnotherForm : public ::testing::TestWithParam<FileInAnotherForm> {};
+
+TEST_P(ParseFileInAnotherForm, ShowsEveryValueAsValidUtf8) {
+  const auto& file = GetParam();
+  EXPECT_EQ(userdata::parseUserInfo(file.bytes), file.expected) << file.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ParseFileInAnotherForm,
+    ::testing::Values(
+        FileInAnotherForm{"UTF-8 with a stray byte",
+                          "\xEF\xBB\xBF[Информация о пользователе]\r\nКомпания = ООО \xC0 Холод\r\n"
+                          "Адрес = Москва\r\n",
+                          {"ООО \uFFFD Холод", "Москва", "", "", ""}},
+        FileInAnotherForm{"UTF-8 with sequences cut short, each one replacement",
+                          "\xEF\xBB\xBF[Информация о пользователе]\r\nE-mail = a\xE2\x82" "b\xD0\r\n",
+                          {"", "", "", "a\uFFFD" "b\uFFFD", ""}},
+        FileInAnotherForm{"UTF-16 little-endian with CR LF", utf16(kUtf16File, false),
+                          {"Łódź 😀", "", "", "", "Пётр"}},
+        FileInAnotherForm{"UTF-16 big-endian with CR LF", utf16(kUtf16File, true),
+                          {"Łódź 😀", "", "", "", "Пётр"}},
+        FileInAnotherForm{"UTF-16 with an odd last byte and a lone surrogate",
+                          utf16(u"[Информация о пользователе]\r\nАдрес = A\xD800 B", false) + "x",
+                          {"", "A\uFFFD B\uFFFD", "", "", ""}}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
+
 TEST(ParseUserInfo, WithoutAByteOrderMarkUtf8BytesAreTakenAsWindows1251) {
   // A UTF-8 file saved without the mark does not match the group: its bytes mean other letters.
   EXPECT_EQ(userdata::parseUserInfo("[Информация о пользователе]\r\nE-mail = x\r\n"), UserInfo{});

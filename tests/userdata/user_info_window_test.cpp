@@ -119,6 +119,17 @@ TEST_F(UserInfoWindowTest, AFileThatCannotBeSavedIsReportedAndNothingTypedIsLost
   EXPECT_TRUE(toolkit_.windowEnabled(selection::kCoolerWindow));
 }
 
+TEST_F(UserInfoWindowTest, AStrayByteShowsAsAReplacementCharacterAndOkKeepsIt) {
+  folder_.write("orvex-selection.ini",
+                "\xEF\xBB\xBF[Информация о пользователе]\r\nКомпания = ООО \xC0 Холод\r\nАдрес = Москва\r\n");
+  openFromCooler();
+  EXPECT_EQ(fields(kFromCooler), (std::vector<std::string>{"ООО \uFFFD Холод", "Москва", "", "", ""}));
+  click(kFromCooler, kOkButton);  // without an edit: the value is written back, not emptied
+  EXPECT_EQ(folder_.read("orvex-selection.ini"),
+            "\xEF\xBB\xBF[Информация о пользователе]\r\nКомпания = ООО \uFFFD Холод\r\nАдрес = Москва\r\n"
+            "Телефон/факс = \r\nE-mail = \r\nМенеджер = \r\n");
+}
+
 TEST_F(UserInfoWindowTest, BothWindowsMayBeOpenEachWithItsOwnFields) {
   openFromCooler();
   chooseMenu(selection::kCondenserWindow, 10);
