@@ -39,6 +39,7 @@ bool DrawingProgress::open() {
     return false;
   tk_.addLabel(window, kReceived, {12, 16, 216, 15}, "");
   tk_.addButton(window, kCancelButton, {70, 50, 100, 25}, "Отмена");
+  tk_.setDialogButtons(window, kCancelButton, kCancelButton);  // Enter and Escape cancel too
   tk_.enableWindow(shape_.window, false);
   return true;
 }

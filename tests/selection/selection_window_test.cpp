@@ -316,8 +316,9 @@ TEST_P(SelectionWindowTest, ASlowDownloadShowsItsProgressAndTheUserMayStopIt) {
   selectRow(1);
   clock_.advanceOnEachReading(100);
   const int progress = w().drawingProgressWindow;
-  for (const bool byCloseBox : {false, true}) {
-    SCOPED_TRACE(byCloseBox ? "the close box" : "\"Отмена\"");
+  enum class Stop { CancelButton, CloseBox, EscapeKey };
+  for (const Stop stop : {Stop::CancelButton, Stop::CloseBox, Stop::EscapeKey}) {
+    SCOPED_TRACE(static_cast<int>(stop));
     std::string title, received;
     bool parentEnabled = true;
     toolkit_.onJournal([&](const std::string& entry) {
@@ -325,7 +326,9 @@ TEST_P(SelectionWindowTest, ASlowDownloadShowsItsProgressAndTheUserMayStopIt) {
       title = toolkit_.window(progress).layout.title;
       received = toolkit_.gadget(progress, kReceived).text;
       parentEnabled = toolkit_.windowEnabled(w().window);
-      byCloseBox ? toolkit_.pressClose(progress) : toolkit_.click(progress, kCancelButton);
+      if (stop == Stop::CancelButton) toolkit_.click(progress, kCancelButton);
+      if (stop == Stop::CloseBox) toolkit_.pressClose(progress);
+      if (stop == Stop::EscapeKey) toolkit_.pressKey(progress, gui::Key::Escape);
     });
     const std::size_t messagesBefore = toolkit_.messages().size();
     toolkit_.answerNextMessage(MessageAnswer::Yes);
