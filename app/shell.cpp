@@ -24,9 +24,8 @@ bool confirmed(gui::Toolkit& toolkit, const char* question) {
 }  // namespace
 
 bool Shell::startUp() {
-  std::vector<gui::Image> pictures = resources::decodeProgramPictures();
-  for (std::size_t slot = 0; slot < pictures.size(); ++slot) {
-    toolkit_.setImage(static_cast<int>(slot), std::move(pictures[slot]));
+  for (int slot = 0; slot < resources::kImageSlotCount; ++slot) {
+    toolkit_.setImage(slot, [slot] { return resources::decodeProgramPicture(slot); });
   }
   catalog::loadCatalog();
 

@@ -26,7 +26,7 @@ class Shell final : public gui::WindowRegistry {
   void setRole(int window, gui::WindowRole role) override { roles_.at(window) = std::move(role); }
   void addOpener(gui::WindowOpener opener) override { openers_.push_back(std::move(opener)); }
 
-  // Decodes the pictures, loads the catalog, shows the splash for just over five seconds and
+  // Fills the image slots, loads the catalog, shows the splash for just over five seconds and
   // then the main window. False when the main window could not be opened.
   bool startUp();
 

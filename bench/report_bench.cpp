@@ -12,7 +12,7 @@
 namespace {
 
 void BM_WriteReport(benchmark::State& state) {
-  const auto logo = resources::decodeProgramPictures().at(resources::kLogoImage);
+  const auto logo = resources::decodeProgramPicture(resources::kLogoImage);
   report::ReportValues values;
   values.company = "ООО «Холод» & Co";
   values.address = "Москва, ул. Ленина, 1";

@@ -5,9 +5,12 @@
 
 namespace catalog {
 namespace data {
-// The compiled-in series, each one run of zero-terminated texts (see catalog_embed).
+// The compiled-in series, each one run of zero-terminated texts and one run of capacity slots
+// (see catalog_embed).
 extern const char ceilingTexts[], mediumCubicTexts[], lowCubicTexts[], condenser500Texts[],
     condenser630Texts[];
+extern const char ceilingCapacities[], mediumCubicCapacities[], lowCubicCapacities[],
+    condenser500Capacities[], condenser630Capacities[];
 extern const std::size_t ceilingRecordCount, mediumCubicRecordCount, lowCubicRecordCount,
     condenser500RecordCount, condenser630RecordCount;
 }  // namespace data
@@ -20,8 +23,6 @@ struct Catalog {
   std::vector<CubicCoolerRecord> lowCubic;
   std::vector<CondenserRecord> condenser500;
   std::vector<CondenserRecord> condenser630;
-  // Where the rating tables' capacity texts point to, one entry per table row of the catalog.
-  std::vector<const char*> capacityTexts;
 };
 
 Catalog& theCatalog() {
@@ -38,39 +39,37 @@ class TextCursor {
     next_ += std::strlen(text) + 1;
     return text;
   }
-  const char* takePointer() {
-    const char* text = next_;
-    next_ += std::strlen(text) + 1;
-    return text;
-  }
 
  private:
   const char* next_;
 };
 
-// Reads one capacity run per table into the catalog's capacity texts and points the tables at
-// them. The key columns must be filled before.
-void readRuns(TextCursor& cursor, std::array<RatingTable, 3>& tables, std::size_t rows,
-              std::vector<const char*>& capacityTexts) {
-  for (RatingTable& table : tables) {
-    const std::size_t start = capacityTexts.size();
-    for (std::size_t row = 0; row < rows; ++row) capacityTexts.push_back(cursor.takePointer());
-    table.setCapacityTexts(std::span<const char* const>(capacityTexts.data() + start, rows));
+// Points a record's three tables at their capacity slots: the series' run holds the tables
+// record after record, three per record. The slots are not read here.
+void pointTables(std::array<RatingTable, 3>& tables, const char* capacities, std::size_t record,
+                 std::size_t rows) {
+  const std::size_t tableBytes = rows * kCapacitySlot;
+  for (std::size_t table = 0; table < tables.size(); ++table) {
+    const char* first = capacities + (record * tables.size() + table) * tableBytes;
+    tables[table].setCapacitySlots(std::span<const char>(first, tableBytes));
   }
 }
 
 struct CoolerSeries {
   const char* texts;
+  const char* capacities;
   std::size_t count;
   const SeriesGrid& grid;
 };
 
-const CoolerSeries kCeilingSeries{data::ceilingTexts, data::ceilingRecordCount, kCeilingGrid};
-const CoolerSeries kMediumCubicSeries{data::mediumCubicTexts, data::mediumCubicRecordCount, kCubicGrid};
-const CoolerSeries kLowCubicSeries{data::lowCubicTexts, data::lowCubicRecordCount, kCubicGrid};
+const CoolerSeries kCeilingSeries{data::ceilingTexts, data::ceilingCapacities,
+                                  data::ceilingRecordCount, kCeilingGrid};
+const CoolerSeries kMediumCubicSeries{data::mediumCubicTexts, data::mediumCubicCapacities,
+                                      data::mediumCubicRecordCount, kCubicGrid};
+const CoolerSeries kLowCubicSeries{data::lowCubicTexts, data::lowCubicCapacities,
+                                   data::lowCubicRecordCount, kCubicGrid};
 
-void loadCoolers(const CoolerSeries& series, std::vector<CoolerRecord>& list,
-                 std::vector<const char*>& capacityTexts) {
+void loadCoolers(const CoolerSeries& series, std::vector<CoolerRecord>& list) {
   TextCursor cursor(series.texts);
   list.reserve(series.count);
   for (std::size_t i = 0; i < series.count; ++i) {
@@ -80,7 +79,7 @@ void loadCoolers(const CoolerSeries& series, std::vector<CoolerRecord>& list,
     record.length = cursor.take();
     record.width = cursor.take();
     fillCoolerRatingKeys(record, series.grid);
-    readRuns(cursor, record.ratingTables, series.grid.rows(), capacityTexts);
+    pointTables(record.ratingTables, series.capacities, i, series.grid.rows());
     std::string_view* trailing[] = {
         &record.surface, &record.tubeVolume, &record.fans, &record.airflow,
         &record.powerSupply, &record.motorPower, &record.current, &record.defrostPower};
@@ -88,15 +87,15 @@ void loadCoolers(const CoolerSeries& series, std::vector<CoolerRecord>& list,
   }
 }
 
-void loadCondensers(const char* texts, std::size_t count, std::vector<CondenserRecord>& list,
-                    std::vector<const char*>& capacityTexts) {
+void loadCondensers(const char* texts, const char* capacities, std::size_t count,
+                    std::vector<CondenserRecord>& list) {
   TextCursor cursor(texts);
   list.reserve(count);
   for (std::size_t i = 0; i < count; ++i) {
     CondenserRecord& record = list.emplace_back();
     record.modelName = cursor.take();
     fillCondenserRatingKeys(record);
-    readRuns(cursor, record.ratingTables, kCondenserGrid.rows(), capacityTexts);
+    pointTables(record.ratingTables, capacities, i, kCondenserGrid.rows());
     std::string_view* trailing[] = {&record.poles,       &record.connection, &record.airflow,
                                     &record.noiseLevel,  &record.surface,    &record.tubeVolume,
                                     &record.dimensions,  &record.fans,       &record.powerSupply,
@@ -118,21 +117,13 @@ void fillCondenserRatingKeys(CondenserRecord& record) {
 void loadCatalog() {
   Catalog& catalog = theCatalog();
   catalog = Catalog{};
-  const std::size_t coolerRows = kCeilingSeries.count * kCeilingGrid.rows() +
-                                 kMediumCubicSeries.count * kCubicGrid.rows() +
-                                 kLowCubicSeries.count * kCubicGrid.rows();
-  const std::size_t condenserRows =
-      (data::condenser500RecordCount + data::condenser630RecordCount) * kCondenserGrid.rows();
-  // Reserved in full, so the tables' views into it never move.
-  catalog.capacityTexts.reserve(3 * (coolerRows + condenserRows));
-
-  loadCoolers(kCeilingSeries, catalog.ceiling, catalog.capacityTexts);
-  loadCoolers(kMediumCubicSeries, catalog.mediumCubic, catalog.capacityTexts);
-  loadCoolers(kLowCubicSeries, catalog.lowCubic, catalog.capacityTexts);
-  loadCondensers(data::condenser500Texts, data::condenser500RecordCount, catalog.condenser500,
-                 catalog.capacityTexts);
-  loadCondensers(data::condenser630Texts, data::condenser630RecordCount, catalog.condenser630,
-                 catalog.capacityTexts);
+  loadCoolers(kCeilingSeries, catalog.ceiling);
+  loadCoolers(kMediumCubicSeries, catalog.mediumCubic);
+  loadCoolers(kLowCubicSeries, catalog.lowCubic);
+  loadCondensers(data::condenser500Texts, data::condenser500Capacities,
+                 data::condenser500RecordCount, catalog.condenser500);
+  loadCondensers(data::condenser630Texts, data::condenser630Capacities,
+                 data::condenser630RecordCount, catalog.condenser630);
 }
 
 const std::vector<CeilingCoolerRecord>& ceilingCoolerList() { return theCatalog().ceiling; }

@@ -23,26 +23,33 @@ struct RatingRow {
   std::string_view capacityText;    // W
 };
 
+// The capacity texts of a rating table sit one per row in slots of this many bytes, the text
+// padded with zeros; so a table finds its row's text without a list of pointers, and the
+// compiled-in tables are not read until a selection looks a capacity up.
+inline constexpr std::size_t kCapacitySlot = 8;
+
 // The rating table of one refrigerant: rows grouped by temperature difference (ascending),
 // temperatures ascending within a group.
 class RatingTable {
  public:
   RatingTable() = default;
-  RatingTable(const SeriesGrid* keys, std::span<const char* const> capacityTexts)
-      : keys_(keys), capacityTexts_(capacityTexts) {}
+  // `capacitySlots`: one slot of kCapacitySlot bytes per row.
+  RatingTable(const SeriesGrid* keys, std::span<const char> capacitySlots)
+      : keys_(keys), capacitySlots_(capacitySlots) {}
 
-  std::size_t size() const { return capacityTexts_.size(); }
+  std::size_t size() const { return capacitySlots_.size() / kCapacitySlot; }
   RatingRow operator[](std::size_t row) const {
-    return {keys_->temperatureOfRow(row), keys_->differenceOfRow(row), capacityTexts_[row]};
+    const std::string_view slot(capacitySlots_.data() + row * kCapacitySlot, kCapacitySlot);
+    return {keys_->temperatureOfRow(row), keys_->differenceOfRow(row), slot.substr(0, slot.find('\0'))};
   }
 
   const SeriesGrid* keys() const { return keys_; }
   void setKeys(const SeriesGrid* keys) { keys_ = keys; }
-  void setCapacityTexts(std::span<const char* const> texts) { capacityTexts_ = texts; }
+  void setCapacitySlots(std::span<const char> slots) { capacitySlots_ = slots; }
 
  private:
   const SeriesGrid* keys_ = nullptr;  // every record of a series shares its series' grid
-  std::span<const char* const> capacityTexts_;
+  std::span<const char> capacitySlots_;
 };
 
 // An air cooler model. The ceiling and the cubic series have the same fields; their tables

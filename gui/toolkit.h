@@ -101,9 +101,11 @@ class Toolkit {
  public:
   virtual ~Toolkit() = default;
 
-  // Image slots: decoded pictures that picture gadgets show by slot number.
-  virtual void setImage(int slot, Image image) = 0;
-  virtual const Image* image(int slot) const = 0;
+  // Image slots: pictures that picture gadgets show by slot number. A slot keeps its source
+  // and holds the decoded picture only while a picture gadget shows it; image() decodes afresh
+  // (an empty image for an empty slot).
+  virtual void setImage(int slot, ImageSource source) = 0;
+  virtual Image image(int slot) const = 0;
 
   // Windows. openWindow returns false when the window cannot be opened.
   virtual bool openWindow(const WindowSpec& layout) = 0;

@@ -24,7 +24,7 @@ struct EmbeddedPicture {
 
 }  // namespace
 
-std::vector<gui::Image> decodeProgramPictures() {
+gui::Image decodeProgramPicture(int slot) {
   const EmbeddedPicture pictures[kImageSlotCount] = {
       {data::mainBackground, data::mainBackgroundSize, Format::Png},
       {data::logo, data::logoSize, Format::Png},
@@ -34,14 +34,11 @@ std::vector<gui::Image> decodeProgramPictures() {
       {data::condenserSeries, data::condenserSeriesSize, Format::Jpeg},
       {data::splash, data::splashSize, Format::Png},
   };
-  std::vector<gui::Image> images;
-  images.reserve(kImageSlotCount);
-  for (const EmbeddedPicture& picture : pictures) {
-    const std::span<const std::uint8_t> bytes(picture.bytes, picture.size);
-    auto image = picture.format == Format::Png ? decodePng(bytes) : decodeJpeg(bytes);
-    images.push_back(image ? std::move(*image) : gui::Image{});
-  }
-  return images;
+  if (slot < 0 || slot >= kImageSlotCount) return {};
+  const EmbeddedPicture& picture = pictures[slot];
+  const std::span<const std::uint8_t> bytes(picture.bytes, picture.size);
+  auto image = picture.format == Format::Png ? decodePng(bytes) : decodeJpeg(bytes);
+  return image ? std::move(*image) : gui::Image{};
 }
 
 std::span<const std::uint8_t> faviconBytes() { return {data::favicon, data::faviconSize}; }

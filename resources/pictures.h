@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <span>
-#include <vector>
 
 #include "gui/image.h"
 
@@ -21,9 +20,10 @@ enum ImageSlot : int {
   kImageSlotCount = 7
 };
 
-// Decodes the seven pictures, in slot order. A picture that fails to decode (it cannot, short
-// of a broken build) is an empty image.
-std::vector<gui::Image> decodeProgramPictures();
+// Decodes the picture of one slot from its compiled-in form; the pictures stay compressed in
+// the program until a window shows them. A picture that fails to decode (it cannot, short of a
+// broken build), or a number that is no slot, gives an empty image.
+gui::Image decodeProgramPicture(int slot);
 
 // The 1150 bytes of the 16 x 16 icon the report page names.
 std::span<const std::uint8_t> faviconBytes();

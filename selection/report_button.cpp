@@ -28,9 +28,7 @@ void writeAndShowReport(SelectionContext& context, const SelectionWindowShape& s
   for (int column = 0; column < report::kResultCells; ++column)
     values.cells[column] = tk.cellText(shape.window, shape.resultList, row, column);
 
-  const gui::Image* logo = tk.image(resources::kLogoImage);
-  const gui::Image noLogo;
-  if (!report::writeReportFiles(folder, logo ? *logo : noLogo, *shape.reportLayout, values)) {
+  if (!report::writeReportFiles(folder, tk.image(resources::kLogoImage), *shape.reportLayout, values)) {
     const std::string page = platform::pathInFolder(folder, std::string(report::kReportPageFile));
     tk.messageBox(kReportText, "Не удалось записать протокол подбора в файл " + page + ".",
                   gui::MessageButtons::Ok);

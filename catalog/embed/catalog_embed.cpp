@@ -1,10 +1,13 @@
 // Build step: turns one readable catalog data file (catalog/data/*.txt) into a C++ source that
-// holds the series as one run of zero-terminated texts, in the order the catalog loader reads
-// them. It checks the file's shape (field order, grid groups, value counts) so that a broken
-// data file fails the build instead of the program.
+// holds the series as one run of zero-terminated texts (the records' fields, in the order the
+// catalog loader reads them) and one run of capacity slots (the rating tables, record after
+// record, each value zero-padded to kCapacitySlot bytes). It checks the file's shape (field
+// order, grid groups, value counts, value lengths) so that a broken data file fails the build
+// instead of the program.
 //
 // Usage: catalog_embed <data file> <output .cpp> <symbol>
-// Output: const char <symbol>Texts[]; const std::size_t <symbol>Size, <symbol>RecordCount.
+// Output: const char <symbol>Texts[], <symbol>Capacities[];
+//         const std::size_t <symbol>Size, <symbol>RecordCount.
 
 #include <fstream>
 #include <iostream>
@@ -12,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "catalog/series_grids.h"
+#include "catalog/records.h"
 
 namespace {
 
@@ -88,7 +91,12 @@ std::vector<std::string> tableValues(Reader& reader, const SeriesShape& shape,
     if (line.rfind(delta + ":", 0) != 0) reader.fail("expected group '" + delta + ":'");
     std::istringstream words(line.substr(delta.size() + 1));
     std::size_t count = 0;
-    for (std::string value; words >> value; ++count) values.push_back(value);
+    for (std::string value; words >> value; ++count) {
+      if (value.size() > catalog::kCapacitySlot)
+        reader.fail("value '" + value + "' is longer than " +
+                    std::to_string(catalog::kCapacitySlot) + " characters");
+      values.push_back(value);
+    }
     if (count != valuesPerGroup)
       reader.fail("group " + delta + " has " + std::to_string(count) + " values, expected " +
                   std::to_string(valuesPerGroup));
@@ -96,14 +104,24 @@ std::vector<std::string> tableValues(Reader& reader, const SeriesShape& shape,
   return values;
 }
 
-// A C++ string literal of one text followed by its terminating zero.
-std::string literal(const std::string& text) {
+// A C++ string literal of a text as it stands, padded with `zeros` zero characters.
+std::string literal(const std::string& text, std::size_t zeros) {
   std::string out = "\"";
   for (const char c : text) {
     if (c == '"' || c == '\\') out += '\\';
     out += c;
   }
-  return out + "\\0\"";
+  for (std::size_t i = 0; i < zeros; ++i) out += "\\0";
+  out += '"';
+  return out;
+}
+
+// A zero-terminated text.
+std::string literal(const std::string& text) { return literal(text, 1); }
+
+// One capacity slot: the text padded with zeros to kCapacitySlot bytes.
+std::string slotLiteral(const std::string& text) {
+  return literal(text, catalog::kCapacitySlot - text.size());
 }
 
 }  // namespace
@@ -120,6 +138,7 @@ int main(int argc, char** argv) {
     const SeriesShape shape = shapeOf(seriesLine.substr(7));
 
     std::ostringstream body;
+    std::ostringstream capacities;
     std::size_t records = 0;
     std::size_t bytes = 0;
     auto emit = [&](const std::string& text) {
@@ -132,7 +151,8 @@ int main(int argc, char** argv) {
       emit(line.substr(6));
       for (const auto& field : shape.leadingFields) emit(fieldValue(reader, field));
       for (const std::string_view refrigerant : shape.grid.refrigerants)
-        for (const auto& value : tableValues(reader, shape, std::string(refrigerant))) emit(value);
+        for (const auto& value : tableValues(reader, shape, std::string(refrigerant)))
+          capacities << slotLiteral(value) << '\n';
       for (const auto& field : shape.trailingFields) emit(fieldValue(reader, field));
       if (reader.expectNext("end") != "end") reader.fail("expected 'end'");
       ++records;
@@ -145,6 +165,8 @@ int main(int argc, char** argv) {
         << "namespace catalog::data {\n"
         << "extern const char " << symbol << "Texts[] =\n"
         << body.str() << ";\n"
+        << "extern const char " << symbol << "Capacities[] =\n"
+        << capacities.str() << ";\n"
         << "extern const std::size_t " << symbol << "Size = " << bytes << ";\n"
         << "extern const std::size_t " << symbol << "RecordCount = " << records << ";\n"
         << "}  // namespace catalog::data\n";

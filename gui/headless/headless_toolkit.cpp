@@ -20,14 +20,14 @@ std::string shown(std::string_view text) { return platform::validUtf8(text); }
 
 // --- Windows -------------------------------------------------------------------------------
 
-void HeadlessToolkit::setImage(int slot, Image image) {
-  images_[slot] = std::move(image);
+void HeadlessToolkit::setImage(int slot, ImageSource source) {
+  images_[slot] = std::move(source);
   record("image " + std::to_string(slot));
 }
 
-const Image* HeadlessToolkit::image(int slot) const {
+Image HeadlessToolkit::image(int slot) const {
   const auto found = images_.find(slot);
-  return found == images_.end() ? nullptr : &found->second;
+  return found == images_.end() || !found->second ? Image{} : found->second();
 }
 
 bool HeadlessToolkit::openWindow(const WindowSpec& layout) {

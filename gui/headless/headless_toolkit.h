@@ -72,8 +72,8 @@ struct ShownMessage {
 class HeadlessToolkit final : public Toolkit {
  public:
   // --- Toolkit ---
-  void setImage(int slot, Image image) override;
-  const Image* image(int slot) const override;
+  void setImage(int slot, ImageSource source) override;
+  Image image(int slot) const override;
   bool openWindow(const WindowSpec& layout) override;
   void closeWindow(int window) override;
   bool windowExists(int window) const override;
@@ -176,7 +176,7 @@ class HeadlessToolkit final : public Toolkit {
   void moveFocus(int window, int gadget);
   void record(std::string entry);
 
-  std::map<int, Image> images_;
+  std::map<int, ImageSource> images_;
   std::map<int, HeadlessWindow> windows_;
   std::deque<std::variant<Event, std::function<void()>>> queue_;
   std::deque<MessageAnswer> answers_;

@@ -40,8 +40,9 @@ class WxToolkit final : public Toolkit {
 
   // --- Image slots ---------------------------------------------------------------------------
 
-  void setImage(int slot, Image image) override;
-  const Image* image(int slot) const override;
+  void setImage(int slot, ImageSource source) override;
+  Image image(int slot) const override;
+  // The slot's decoded picture while a picture gadget shows it; null otherwise.
   const wxBitmap* bitmap(int slot) const;
 
   // --- Windows -------------------------------------------------------------------------------
@@ -173,8 +174,9 @@ class WxToolkit final : public Toolkit {
  private:
   using QueueItem = std::variant<Event, std::function<void()>>;
 
+  // A slot's source, and its one decoded copy (a bitmap) while a picture gadget shows it.
   struct ImageSlot {
-    Image image;
+    ImageSource source;
     wxBitmap bitmap;
   };
 
@@ -203,6 +205,10 @@ class WxToolkit final : public Toolkit {
                     wxWindow* control);
 
   void refreshPicture(WindowRecord& record, const GadgetRecord& g);
+  // Decodes a slot's picture when a gadget comes to show it; lets go of the pictures that no
+  // gadget of an open window shows any more (the splash's once it has closed).
+  void holdPicture(int slot);
+  void releaseUnshownPictures();
 
   // The handlers below find their gadget again through its window number and frame, so an
   // event that arrives while a window is being destroyed finds nothing and is dropped.

@@ -143,6 +143,7 @@ void WxToolkit::addPicture(int window, int gadget, Rect place, int imageSlot) {
   if (!record) return;
   GadgetRecord& g = add(*record, Kind::Picture, gadget, place, nullptr);
   g.imageSlot = imageSlot;
+  holdPicture(imageSlot);
   refreshPicture(*record, g);
 }
 

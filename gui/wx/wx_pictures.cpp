@@ -3,6 +3,7 @@
 
 #include "gui/wx/wx_backend.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -44,21 +45,38 @@ wxBitmap toBitmap(const Image& image) {
 // ---------------------------------------------------------------------------------------------
 // Image slots.
 
-void WxToolkit::setImage(int slot, Image image) {
-  ImageSlot& stored = images_[slot];
-  stored.bitmap = toBitmap(image);
-  stored.image = std::move(image);
+void WxToolkit::setImage(int slot, ImageSource source) {
+  images_[slot] = {std::move(source), wxBitmap()};
   for (auto& [number, window] : windows_) {
     for (auto& gadget : window->gadgets) {
-      if (gadget->kind == Kind::Picture && gadget->imageSlot == slot)
+      if (gadget->kind == Kind::Picture && gadget->imageSlot == slot) {
+        holdPicture(slot);
         refreshPicture(*window, *gadget);
+      }
     }
   }
 }
 
-const Image* WxToolkit::image(int slot) const {
+Image WxToolkit::image(int slot) const {
   const auto it = images_.find(slot);
-  return it == images_.end() ? nullptr : &it->second.image;
+  return it == images_.end() || !it->second.source ? Image{} : it->second.source();
+}
+
+void WxToolkit::holdPicture(int slot) {
+  const auto it = images_.find(slot);
+  if (it == images_.end() || it->second.bitmap.IsOk() || !it->second.source) return;
+  it->second.bitmap = toBitmap(it->second.source());
+}
+
+void WxToolkit::releaseUnshownPictures() {
+  for (auto& [slot, stored] : images_) {
+    if (!stored.bitmap.IsOk()) continue;
+    const bool shown = std::any_of(windows_.begin(), windows_.end(), [slot](const auto& window) {
+      return std::any_of(window.second->gadgets.begin(), window.second->gadgets.end(),
+                         [slot](const auto& g) { return g->kind == Kind::Picture && g->imageSlot == slot; });
+    });
+    if (!shown) stored.bitmap = wxBitmap();
+  }
 }
 
 const wxBitmap* WxToolkit::bitmap(int slot) const {
@@ -76,6 +94,8 @@ void WxToolkit::setPicture(int window, int gadget, int imageSlot) {
   if (!record || !g || g->kind != Kind::Picture) return;
   refreshPicture(*record, *g);  // the old picture's area
   g->imageSlot = imageSlot;
+  holdPicture(imageSlot);
+  releaseUnshownPictures();
   refreshPicture(*record, *g);
 }
 

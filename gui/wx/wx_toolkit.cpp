@@ -137,6 +137,7 @@ void WxToolkit::closeWindow(int window) {
   frame->stopFollowingFocus();
   frame->Hide();
   frame->Destroy();
+  releaseUnshownPictures();
 }
 
 bool WxToolkit::windowExists(int window) const { return windows_.count(window) > 0; }

@@ -28,6 +28,17 @@ std::string capacityAt(const RatingTable& table, std::string_view temperature, s
   return "<no row>";
 }
 
+TEST(RatingTableTest, ReadsEachCapacityUpToItsSlotsPadding) {
+  using namespace std::string_literals;
+  const std::string slots = "12345678"s + "42\0\0\0\0\0\0"s + "7\0\0\0\0\0\0\0"s;
+  const RatingTable table(&catalog::kCondenserGrid, slots);
+  ASSERT_EQ(table.size(), 3u);
+  EXPECT_EQ(table[0].capacityText, "12345678");  // fills its slot: no zero after it
+  EXPECT_EQ(table[1].capacityText, "42");
+  EXPECT_EQ(table[2].capacityText, "7");
+  EXPECT_EQ(table[2].temperatureKey, catalog::kCondenserGrid.temperatureOfRow(2));
+}
+
 TEST_F(CatalogLayoutTest, ListsHoldTheirRecordsAndRows) {
   const struct {
     const char* name;

@@ -32,7 +32,7 @@ std::size_t filesIn(const std::filesystem::path& folder) {
 
 class ReportFiles : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { logo_ = resources::decodeProgramPictures().at(resources::kLogoImage); }
+  static void SetUpTestSuite() { logo_ = resources::decodeProgramPicture(resources::kLogoImage); }
   static inline gui::Image logo_;
   ScratchFolder folder_;
 };

@@ -29,8 +29,7 @@ int main(int argc, char** argv) {
   values.cells = {"KD-100A", "101.234", "1.2", "24000", "310", "21", "48", "2400 x 1100 x 1200",
                   "630", "400/50", "4 x 750", "4 x 1.6", "Y"};
   values.siteAddress = "https://orvex.example";
-  const auto pictures = resources::decodeProgramPictures();
-  return report::writeReportFiles(argv[1], pictures.at(resources::kLogoImage),
+  return report::writeReportFiles(argv[1], resources::decodeProgramPicture(resources::kLogoImage),
                                   report::kCondenserReport, values)
              ? 0
              : 1;

@@ -13,19 +13,19 @@
 namespace {
 
 TEST(PicturesTest, EverySlotDecodesAtItsSize) {
-  const std::vector<gui::Image> images = resources::decodeProgramPictures();
-  ASSERT_EQ(images.size(), 7u);
   const int sizes[7][2] = {{800, 600}, {155, 101}, {72, 47}, {240, 160}, {240, 160}, {240, 160}, {455, 297}};
-  for (std::size_t slot = 0; slot < images.size(); ++slot) {
-    EXPECT_EQ(images[slot].width, sizes[slot][0]) << slot;
-    EXPECT_EQ(images[slot].height, sizes[slot][1]) << slot;
-    ASSERT_EQ(images[slot].rgba.size(), std::size_t(sizes[slot][0]) * sizes[slot][1] * 4) << slot;
+  for (int slot = 0; slot < resources::kImageSlotCount; ++slot) {
+    const gui::Image image = resources::decodeProgramPicture(slot);
+    EXPECT_EQ(image.width, sizes[slot][0]) << slot;
+    EXPECT_EQ(image.height, sizes[slot][1]) << slot;
+    ASSERT_EQ(image.rgba.size(), std::size_t(sizes[slot][0]) * sizes[slot][1] * 4) << slot;
     // Artwork, not an empty canvas: the picture holds more than one colour.
     bool varied = false;
-    for (std::size_t i = 4; i < images[slot].rgba.size() && !varied; i += 4)
-      varied = std::memcmp(&images[slot].rgba[i], &images[slot].rgba[0], 3) != 0;
+    for (std::size_t i = 4; i < image.rgba.size() && !varied; i += 4)
+      varied = std::memcmp(&image.rgba[i], &image.rgba[0], 3) != 0;
     EXPECT_TRUE(varied) << slot;
   }
+  EXPECT_EQ(resources::decodeProgramPicture(resources::kImageSlotCount).width, 0);
 }
 
 TEST(PicturesTest, IconIsOneSixteenPixelImageOf32Bits) {
@@ -36,7 +36,7 @@ TEST(PicturesTest, IconIsOneSixteenPixelImageOf32Bits) {
 }
 
 TEST(PicturesTest, WrittenPngDecodesToTheSamePixels) {
-  const gui::Image logo = resources::decodeProgramPictures()[resources::kLogoImage];
+  const gui::Image logo = resources::decodeProgramPicture(resources::kLogoImage);
   const auto path = std::filesystem::temp_directory_path() / ("orvex-logo-" + std::to_string(::getpid()) + ".png");
   ASSERT_TRUE(resources::writePng(logo, path.string()));
   std::ifstream in(path, std::ios::binary);

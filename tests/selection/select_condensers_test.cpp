@@ -8,6 +8,8 @@
 #include <deque>
 #include <regex>
 
+#include "support/capacity_slots.h"
+
 namespace {
 
 using catalog::CondenserRecord;
@@ -34,10 +36,9 @@ class Series {
     CondenserRecord record;
     record.modelName = keep(name);
     for (int table = 0; table < 3; ++table) {
-      auto& texts = texts_.emplace_back();
-      texts.push_back(keep(std::to_string(capacities[table])));
-      texts.push_back(keep(std::to_string(capacities[table] + 7)));
-      record.ratingTables[table] = catalog::RatingTable(&grid_, texts);
+      const std::string& slots = strings_.emplace_back(
+          testing_support::capacitySlots({capacities[table], capacities[table] + 7}));
+      record.ratingTables[table] = catalog::RatingTable(&grid_, slots);
     }
     record.poles = poles;
     record.connection = connection;
@@ -59,7 +60,6 @@ class Series {
   const char* keep(std::string text) { return strings_.emplace_back(std::move(text)).c_str(); }
   const catalog::SeriesGrid& grid_;
   std::deque<std::string> strings_;
-  std::deque<std::vector<const char*>> texts_;
   std::vector<CondenserRecord> records_;
 };
 
@@ -211,7 +211,8 @@ TEST(SelectCondensersTest, EqualCapacitiesKeepCatalogOrder) {
   Series series;
   std::vector<std::string> catalogOrder;
   for (int i = 0; i < 64; ++i) {
-    const std::string name = "M" + std::to_string(i);
+    std::string name = "M";
+    name += std::to_string(i);  // not "M" + ...: GCC 12 warns falsely of an overlapping copy
     series.add(name.c_str(), {1000 * (1 + (i * 7) % 3), 0, 0});
   }
   const auto rows = selection::selectCondensers(inputs(1500), series.list());

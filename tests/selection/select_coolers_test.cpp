@@ -7,6 +7,7 @@
 #include <deque>
 
 #include "catalog/catalog.h"
+#include "support/capacity_slots.h"
 
 namespace {
 
@@ -32,10 +33,9 @@ class SmallSeries {
     record.length = length;
     record.width = width;
     for (int table = 0; table < 3; ++table) {
-      auto& texts = texts_.emplace_back();
-      texts.push_back(keep(std::to_string(capacities[table])));
-      texts.push_back(keep(std::to_string(capacities[table] + 1)));
-      record.ratingTables[table] = catalog::RatingTable(&kSmallGrid, texts);
+      const std::string& slots = strings_.emplace_back(
+          testing_support::capacitySlots({capacities[table], capacities[table] + 1}));
+      record.ratingTables[table] = catalog::RatingTable(&kSmallGrid, slots);
     }
     record.surface = "10.5";
     record.tubeVolume = "2.1";
@@ -53,7 +53,6 @@ class SmallSeries {
  private:
   const char* keep(std::string text) { return strings_.emplace_back(std::move(text)).c_str(); }
   std::deque<std::string> strings_;
-  std::deque<std::vector<const char*>> texts_;
   std::vector<CoolerRecord> records_;
 };
 
