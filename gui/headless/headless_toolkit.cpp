@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "gui/queued_events.h"
 #include "gui/reading_order.h"
 #include "platform/utf8_text.h"
 
@@ -260,17 +261,7 @@ void HeadlessToolkit::showBusyCursor(bool busy) {
 
 std::vector<Event> HeadlessToolkit::takeEvents(int window) {
   record("events " + std::to_string(window));
-  std::vector<Event> taken;
-  for (auto item = queue_.begin(); item != queue_.end();) {
-    const auto* event = std::get_if<Event>(&*item);
-    if (event && event->window == window) {
-      taken.push_back(*event);
-      item = queue_.erase(item);
-    } else {
-      ++item;
-    }
-  }
-  return taken;
+  return takeWindowEvents(queue_, window);
 }
 
 // --- Acting as a user ------------------------------------------------------------------------

@@ -22,6 +22,7 @@
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 
+#include "gui/queued_events.h"
 #include "gui/wx/wx_backend.h"
 #include "gui/wx/wx_convert.h"
 #include "gui/wx/wx_frames.h"
@@ -342,17 +343,7 @@ std::vector<Event> WxToolkit::takeEvents(int window) {
   // Paints and the user's input of every window are handled; the input becomes queued events
   // as in waitEvent.
   loop_->YieldFor(wxEVT_CATEGORY_UI | wxEVT_CATEGORY_USER_INPUT);
-  std::vector<Event> taken;
-  for (auto item = queue_.begin(); item != queue_.end();) {
-    const auto* event = std::get_if<Event>(&*item);
-    if (event && event->window == window) {
-      taken.push_back(*event);
-      item = queue_.erase(item);
-    } else {
-      ++item;
-    }
-  }
-  return taken;
+  return takeWindowEvents(queue_, window);
 }
 
 void WxToolkit::post(const Event& event) { queue_.emplace_back(event); }

@@ -9,12 +9,7 @@ start_program
 sleep_until_ms 5500
 open_selection_window "Подбор конденсатора" 600 400 opened
 
-choose_item 400 50 1     # series: ORVEX KD-500
-choose_item 140 50 11    # ambient temperature: 30
-choose_item 140 95 3     # temperature difference: 10
-choose_item 140 275 1    # refrigerant: R404a/R507
-click_at 140 230         # required heat rejection
-xdotool type --delay 50 "10"
+fill_condenser_form
 click_at 600 180         # 8-pole fans: not wanted
 click_at 600 95          # noise limit
 xdotool type --delay 50 "60"

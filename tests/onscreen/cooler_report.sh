@@ -26,12 +26,7 @@ done
 log "splash on screen (difference $d)"
 
 open_selection_window "Подбор воздухоохладителя" 200 400 opened
-choose_item 400 50 1     # series: ORVEX VP
-choose_item 140 50 4     # evaporating temperature: -10
-choose_item 140 95 4     # temperature difference: 8
-choose_item 140 275 1    # refrigerant: R404a/R507
-click_at 140 230         # required capacity
-xdotool type --delay 50 "0.5"
+fill_cooler_form
 select_and_check_rows
 
 click_at 200 376         # the chosen (second) row

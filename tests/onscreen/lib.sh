@@ -143,6 +143,27 @@ open_selection_window() { # title area_x area_y shot
   log "'$1' client area at $x,$top"
 }
 
+# Fills the open selection window's form with a duty that has a result: the air cooler one
+# (ORVEX VP, -10 °C, 8 K, R404a/R507, 0.5 kW) or the condenser one (ORVEX KD-500, 30 °C,
+# 10 K, R404a/R507, 10 kW).
+fill_cooler_form() {
+  choose_item 400 50 1     # series: ORVEX VP
+  choose_item 140 50 4     # evaporating temperature: -10
+  choose_item 140 95 4     # temperature difference: 8
+  choose_item 140 275 1    # refrigerant: R404a/R507
+  click_at 140 230         # required capacity
+  xdotool type --delay 50 "0.5"
+}
+
+fill_condenser_form() {
+  choose_item 400 50 1     # series: ORVEX KD-500
+  choose_item 140 50 11    # ambient temperature: 30
+  choose_item 140 95 3     # temperature difference: 10
+  choose_item 140 275 1    # refrigerant: R404a/R507
+  click_at 140 230         # required heat rejection
+  xdotool type --delay 50 "10"
+}
+
 # Leaves the last field with Tab, presses "Подобрать" and checks that the result list shows
 # the chosen row light green with the model name blue, and the larger neighbour light yellow.
 select_and_check_rows() {

@@ -35,12 +35,7 @@ open_closed_column() { # shot
 start_program
 sleep_until_ms 5500
 open_selection_window "Подбор воздухоохладителя" 200 400 cooler_opened
-choose_item 400 50 1     # series: ORVEX VP
-choose_item 140 50 4     # evaporating temperature: -10
-choose_item 140 95 4     # temperature difference: 8
-choose_item 140 275 1    # refrigerant: R404a/R507
-click_at 140 230         # required capacity
-xdotool type --delay 50 "0.5"
+fill_cooler_form
 select_and_check_rows
 open_closed_column cooler_column
 text=$(read_text cooler_column $(( list_x + list_width - 180 )) "$list_y" 170 "$list_height")
@@ -52,12 +47,7 @@ kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
 start_program
 sleep_until_ms 5500
 open_selection_window "Подбор конденсатора" 600 400 condenser_opened
-choose_item 400 50 1     # series: ORVEX KD-500
-choose_item 140 50 11    # ambient temperature: 30
-choose_item 140 95 3     # temperature difference: 10
-choose_item 140 275 1    # refrigerant: R404a/R507
-click_at 140 230         # required heat rejection
-xdotool type --delay 50 "10"
+fill_condenser_form
 select_and_check_rows
 text=$(read_text selected $(( list_x + 1 + 580 )) "$list_y" 150 32)
 grep -q "10 м" <<<"$text" && grep -q "(дБА)" <<<"$text" ||
