@@ -99,12 +99,8 @@ picture_offset() { # shot x y picture
   return 1
 }
 
-find_picture_offset() { # shot x y picture
-  picture_offset "$@" || fail "picture $(basename "$4") not found below $2,$3 in $1.png"
-}
-
 # Takes screenshots until a window has painted a picture below its origin (a busy machine may
-# take a while); prints the offset as find_picture_offset does.
+# take a while, and a picture is decoded when a window first shows it); prints the offset.
 wait_for_picture() { # shot x y picture
   local offset
   for _ in $(seq 40); do
@@ -132,9 +128,8 @@ choose_item() {
 open_selection_window() { # title area_x area_y shot
   local main mx my menu_height window y
   main=$(wait_window "ORVEX-selection 2")
-  screenshot main
   read -r mx my < <(window_origin "$main")
-  menu_height=$(find_picture_offset main "$mx" "$my" "$PICTURES/main_background.png")
+  menu_height=$(wait_for_picture main "$mx" "$my" "$PICTURES/main_background.png")
   xdotool mousemove $(( mx + $2 )) $(( my + menu_height + $3 )) click 1
   window=$(wait_window "$1")
   read -r x y < <(window_origin "$window")
