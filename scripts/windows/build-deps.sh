@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the libraries of the Windows program for i686-w64-mingw32 from Debian's own source
-# packages: zlib, libpng, libjpeg-turbo, libcurl (Windows TLS through Schannel, no OpenSSL) and
-# wxWidgets' MSW port, all static. They land in a cache outside the clone, one folder per set
+# Builds the libraries of the Windows programs for i686-w64-mingw32 or x86_64-w64-mingw32 from
+# Debian's own source packages: zlib, libpng, libjpeg-turbo, libcurl (Windows TLS through
+# Schannel, no OpenSSL) and wxWidgets' MSW port, all static, for the desktop program; libcsv,
+# and the header-only CLI11 and nlohmann-json, for the console program. They land in a cache outside the clone, one folder per set
 # of source versions, compiler and build recipe, so a second run only finds them there.
 #
 # Usage: scripts/windows/build-deps.sh     (prints the folder of the built libraries last)
@@ -15,7 +16,7 @@ toolchain="$root/cmake/mingw-w64.cmake"
 cache="${ORVEX_WINDOWS_DEPS_CACHE:-/var/cache/orvex-windows-deps}"
 triple="${ORVEX_WINDOWS_TRIPLE:-i686-w64-mingw32}"
 jobs="$(nproc)"
-source_packages=(zlib libpng1.6 libjpeg-turbo curl wxwidgets3.2)
+source_packages=(zlib libpng1.6 libjpeg-turbo curl wxwidgets3.2 libcsv cli11 nlohmann-json3)
 
 say() { echo "windows deps: $*" >&2; }
 
@@ -103,8 +104,10 @@ build_curl() {
     -DCURL_CA_BUNDLE=none -DCURL_CA_PATH=none
 }
 
-# Only the core and base libraries are needed; the rest of wxWidgets is left out, which also
-# halves the build time.
+# Only the core and base libraries are needed, and of those only what the program's windows
+# use: the other libraries, sockets and protocols, printing, help, document views, the
+# controls and dialogs the program never shows and the image formats it never reads are left
+# out, which more than halves the build time.
 build_wxwidgets() {
   local src
   src="$(fetch_source wxwidgets3.2)"
@@ -117,6 +120,17 @@ build_wxwidgets() {
       --disable-xrc --disable-html --disable-stc --disable-aui --disable-ribbon \
       --disable-propgrid --disable-richtext --disable-mediactrl --disable-webview \
       --disable-webrequest --disable-debug_info \
+      --disable-sockets --disable-protocols --disable-url --disable-fs_inet --disable-ipc \
+      --disable-dialupman --disable-debugreport --disable-docview --disable-help \
+      --disable-mshtmlhelp --disable-htmlhelp --disable-mdi --disable-mdidoc --disable-printarch \
+      --disable-postscript --disable-svg --disable-richtooltip --disable-dataviewctrl \
+      --disable-treelist --disable-calendar --disable-datepick --disable-timepick \
+      --disable-animatectrl --disable-bannerwindow --disable-commandlinkbutton \
+      --disable-editablebox --disable-filectrl --disable-rearrangectrl --disable-addremovectrl \
+      --disable-actindicator --disable-notifmsg --disable-taskbaricon --disable-wizarddlg \
+      --disable-tipdlg --disable-joystick --disable-sound --disable-metafile --disable-fswatcher \
+      --disable-secretstore --disable-spellcheck --disable-prefseditor --disable-infobar \
+      --disable-gif --disable-pcx --disable-tga --disable-iff --disable-pnm \
       CC="$triple-gcc-posix" CXX="$triple-g++-posix" \
       CFLAGS="$flags" CXXFLAGS="$flags" CPPFLAGS="-I$prefix/include" LDFLAGS="-L$prefix/lib" \
       >>"$log" 2>&1 &&
@@ -124,9 +138,29 @@ build_wxwidgets() {
     make install >>"$log" 2>&1)
 }
 
+# The CSV reader is one C file.
+build_libcsv() {
+  local src
+  src="$(fetch_source libcsv)"
+  mkdir -p "$src/build-$triple" "$prefix/include" "$prefix/lib"
+  "$triple-gcc-posix" $flags -c "$src/libcsv.c" -o "$src/build-$triple/libcsv.o"
+  "$triple-ar" rcs "$prefix/lib/libcsv.a" "$src/build-$triple/libcsv.o"
+  cp "$src/csv.h" "$prefix/include/"
+}
+
+# Header-only: installing puts the headers and the CMake package files into the prefix.
+build_cli11() {
+  cmake_build "$(fetch_source cli11)" -DCLI11_BUILD_TESTS=OFF -DCLI11_BUILD_EXAMPLES=OFF \
+    -DCLI11_BUILD_DOCS=OFF -DCLI11_INSTALL=ON
+}
+
+build_nlohmann_json() {
+  cmake_build "$(fetch_source nlohmann-json3)" -DJSON_BuildTests=OFF -DJSON_Install=ON
+}
+
 set -E
 trap 'say "failed; the end of $log:"; tail -n 30 "$log" >&2' ERR
-for step in zlib libpng libjpeg curl wxwidgets; do
+for step in zlib libpng libjpeg curl wxwidgets libcsv cli11 nlohmann_json; do
   started=$SECONDS
   "build_$step"
   say "$step built in $((SECONDS - started)) s"
