@@ -1,4 +1,4 @@
-// The font of the program's windows.
+// The look of the program's windows on Linux: the font; the icon comes from the desktop entry.
 
 #include "gui/wx/wx_look.h"
 
@@ -17,5 +17,7 @@ wxFont layoutFont() {
   }
   return wxFont(wxFontInfo(wxSize(0, 10)).FaceName("DejaVu Sans"));
 }
+
+void giveProgramIcon(wxTopLevelWindow*) {}
 
 }  // namespace gui::wx

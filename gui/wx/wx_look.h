@@ -10,6 +10,7 @@
 
 #include <wx/colour.h>
 #include <wx/font.h>
+#include <wx/toplevel.h>
 
 namespace gui::wx {
 
@@ -27,5 +28,9 @@ inline const wxColour kHyperlinkColour(0, 0, 255);
 
 // The font of every program window.
 wxFont layoutFont();
+
+// Gives a program window the program's icon in its title bar and task bar button (Windows:
+// the executable's icon; a Linux desktop takes it from the program's desktop entry).
+void giveProgramIcon(wxTopLevelWindow* frame);
 
 }  // namespace gui::wx

@@ -4,9 +4,11 @@
 
 #include "gui/wx/wx_gtk.h"
 
+#include <wx/sysopt.h>
+
 namespace gui::wx {
 
-void prepareProcess() {}
+void prepareProcess() { wxSystemOptions::SetOption("msw.staticbox.optimized-paint", 0); }
 
 void installStyleSheet() {}
 

@@ -101,6 +101,7 @@ bool WxToolkit::openWindow(const WindowSpec& wanted) {
     return false;
   }
   nameFrameWidget(frame);
+  giveProgramIcon(frame);
   frame->SetFont(font_);
   auto* panel = new ClientPanel(*this, wanted.number, frame);
   nameClientWidget(panel);

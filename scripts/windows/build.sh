@@ -2,8 +2,9 @@
 # Cross-builds the Windows program and its installer:
 #   scripts/windows/build.sh [build folder] [extra CMake options...]
 # The libraries come from scripts/windows/build-deps.sh (built once, then cached). Makes
-# <build folder>/app/orvex-selection.exe and <build folder>/orvex-selection-setup.exe; 32-bit
-# unless ORVEX_WINDOWS_TRIPLE says x86_64-w64-mingw32.
+# <build folder>/app/orvex-selection.exe and the installer
+# <build folder>/orvex-selection-<version>-win32-setup.exe; the 64-bit program and its
+# ...-win64-setup.exe when ORVEX_WINDOWS_TRIPLE says x86_64-w64-mingw32.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="$(realpath -m "${1:-$root/build-windows}")"  # makensis takes paths relative to the script
@@ -19,8 +20,9 @@ cmake --build "$build" --target orvex-selection
 "$triple-strip" "$build/app/orvex-selection.exe"
 
 version="$(sed -n 's/^project(orvex_selection VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")"
-bits=()
-[[ "$triple" == x86_64-* ]] && bits=(-DWIN64)
-makensis -V2 "${bits[@]}" -DEXE="$build/app/orvex-selection.exe" -DOUTFILE="$build/orvex-selection-setup.exe" \
+bits=() platform=win32
+[[ "$triple" == x86_64-* ]] && bits=(-DWIN64) platform=win64
+makensis -V2 "${bits[@]}" -DEXE="$build/app/orvex-selection.exe" \
+  -DOUTFILE="$build/orvex-selection-$version-$platform-setup.exe" \
   -DVERSION="$version" -DICON="$root/resources/pictures/favicon.ico" \
   "$root/scripts/windows/installer.nsi"

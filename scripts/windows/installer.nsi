@@ -4,7 +4,11 @@
 ; The program goes into Program Files; its Start-menu shortcut starts it in the user's own
 ; folder "Documents\ORVEX-selection", where it writes its reports, drawings and contact
 ; details. The uninstaller removes the program and the shortcut and leaves that folder alone.
-Unicode true
+!ifdef WIN64
+  Target amd64-unicode  ; a 64-bit installer for the 64-bit program
+!else
+  Unicode true
+!endif
 SetCompressor /SOLID lzma
 !include "MUI2.nsh"
 
