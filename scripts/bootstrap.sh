@@ -11,6 +11,7 @@ packages=(
   python3    # the loopback web site of the download tests
   xdg-utils  # xdg-open: opening the report, the drawings and the site on the desktop
   clang libclang-rt-14-dev  # the fuzzers
+  g++-multilib qemu-user-static  # the cores as 32-bit x86 code, run under qemu-user
   xvfb xdotool imagemagick openbox x11-utils
   tesseract-ocr tesseract-ocr-rus  # reading texts off the on-screen tests' screenshots
   chromium   # the report page checked in a real browser
@@ -42,3 +43,6 @@ if ! locale -a 2>/dev/null | grep -qiE '^ru_RU\.utf-?8$'; then
   grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
   as_root locale-gen >/dev/null
 fi
+
+# The Windows programs: cross-compilers, installer builder, Wine.
+bash "$(dirname "$0")/windows/bootstrap.sh"

@@ -1,18 +1,29 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds everything and runs every test: the cores, the windows through
-# the headless toolkit, and the real program on a virtual screen. Then each fuzzer for a short
-# while (build-fuzz, with clang), and last the same tests once more in a build with
+# the headless toolkit, and the real program on a virtual screen; the cores again as 32-bit x86
+# code (build-i386); the two Windows programs and their installers, the 64-bit one installed
+# and run under Wine (build-win32, build-win64). Then each fuzzer for a short while
+# (build-fuzz, with clang), and last the same tests once more in a build with
 # AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer (build-asan).
 #
 # The tests' builds send the maker's site to a port on this machine where nobody listens, so
-# no test reaches the network; the download tests start their own site on 127.0.0.1.
+# no test reaches the network; the download tests and the Windows scenario start their own
+# site on 127.0.0.1 (the latter on that very port).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/bootstrap.sh
-site=(-DORVEX_SITE_ADDRESS=http://127.0.0.1:9)
+site=(-DORVEX_SITE_ADDRESS=http://127.0.0.1:47609)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "${site[@]}" >/dev/null
 cmake --build build -j2
 ctest --test-dir build --output-on-failure
+
+# The pure cores as 32-bit x86 code, the arithmetic of the 32-bit Windows program, under qemu-user.
+cmake -S . -B build-i386 -DCMAKE_TOOLCHAIN_FILE=cmake/linux-i386.cmake -DORVEX_CORES_ONLY=ON \
+  -DORVEX_TESTS=ON -DCMAKE_BUILD_TYPE=Release "${site[@]}" >/dev/null
+cmake --build build-i386 -j2
+ctest --test-dir build-i386 --output-on-failure
+
+bash scripts/windows/test.sh build/app/orvex-selection "${site[@]#-DORVEX_SITE_ADDRESS=}"
 
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVEX_FUZZ=ON -DORVEX_BENCH=OFF "${site[@]}" \
   -DCMAKE_CXX_COMPILER=clang++ >/dev/null

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Installs what building and testing the Windows program needs: the MinGW-w64 cross-compilers,
+# Installs what building and testing the Windows programs needs: the MinGW-w64 cross-compilers,
 # NSIS, Ninja, dpkg-dev (to unpack Debian's source packages of the libraries, for which apt
-# gets deb-src entries) and Wine, 32-bit (from the i386 architecture) and 64-bit. Idempotent:
-# when everything is present it changes nothing and prints nothing.
+# gets deb-src entries) and 64-bit Wine (machines of this kind run no 32-bit x86 programs, so
+# 32-bit Wine would be of no use). Idempotent: when everything is present it changes nothing
+# and prints nothing.
 set -euo pipefail
 
 packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 nsis ninja-build dpkg-dev file
-  wine wine32:i386 wine64 xvfb xdotool imagemagick openbox x11-utils
+  wine wine64 xvfb xdotool imagemagick openbox x11-utils
 )
 
 as_root() {
@@ -15,10 +16,6 @@ as_root() {
 }
 
 sources_changed=0
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  as_root dpkg --add-architecture i386
-  sources_changed=1
-fi
 debian_sources=/etc/apt/sources.list.d/debian.sources
 if [ -f "$debian_sources" ] && grep -q '^Types: deb$' "$debian_sources"; then
   as_root sed -i 's/^Types: deb$/Types: deb deb-src/' "$debian_sources"
@@ -38,7 +35,7 @@ done
 
 export DEBIAN_FRONTEND=noninteractive
 if [ "$sources_changed" -eq 1 ] || [ ${#missing[@]} -gt 0 ]; then
-  echo "bootstrap (Windows): apt sources with i386 and deb-src${missing[*]:+; installing ${missing[*]}}"
+  echo "bootstrap (Windows): apt sources with deb-src${missing[*]:+; installing ${missing[*]}}"
   as_root apt-get update -qq
 fi
 if [ ${#missing[@]} -gt 0 ]; then

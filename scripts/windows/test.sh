@@ -1,24 +1,28 @@
 #!/usr/bin/env bash
-# Builds the Windows program and its installer, and runs them under Wine: the on-screen
-# scenario against the Linux program's report page (tests/windows/wine_check.sh), then the
-# installer (tests/windows/installer_check.sh). A kernel without 32-bit program support runs
-# no 32-bit Wine: the on-screen check then runs a 64-bit build of the same program under 64-bit
-# Wine, and the installer, a 32-bit program, is not run.
+# The Windows programs, built and checked in every test run:
+#   scripts/windows/test.sh <Linux program> <site address>
+# Builds the 32-bit and the 64-bit program with their installers (the libraries from the
+# cache, see build-deps.sh); checks each program and installer as a file that every Windows
+# from 7 on can run (tests/windows/pe_check.sh); runs the 64-bit installer, the program
+# through its shortcut and its uninstaller under 64-bit Wine, the files it writes compared with
+# the Linux program's (tests/windows/wine_check.sh). This kind of machine runs no 32-bit x86
+# programs, so the 32-bit program is not run: its arithmetic is proven by the cores' tests in
+# 32-bit x86 code (scripts/test.sh).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-bash scripts/windows/bootstrap.sh
-site=(-DORVEX_SITE_ADDRESS=http://127.0.0.1:9)
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "${site[@]}" >/dev/null
-cmake --build build -j2 --target orvex-selection
-bash scripts/windows/build.sh build-windows "${site[@]}"
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
-  bash tests/windows/wine_check.sh build/app/orvex-selection build-windows/app/orvex-selection.exe \
-    build-windows/wine-check
-  bash tests/windows/installer_check.sh build-windows/orvex-selection-setup.exe \
-    build-windows/app/orvex-selection.exe build-windows/installer-check
-else
-  echo "this machine runs no 32-bit programs: the Wine check runs the 64-bit build; the installer is not run"
-  ORVEX_WINDOWS_TRIPLE=x86_64-w64-mingw32 bash scripts/windows/build.sh build-windows64 "${site[@]}"
-  bash tests/windows/wine_check.sh build/app/orvex-selection build-windows64/app/orvex-selection.exe \
-    build-windows64/wine-check
-fi
+linux_program="$(realpath "$1")"
+site="$2"
+version="$(sed -n 's/^project(orvex_selection VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
+
+for target in i686-w64-mingw32:win32:i386 x86_64-w64-mingw32:win64:x86-64; do
+  IFS=: read -r triple platform machine <<<"$target"
+  build="build-$platform"
+  started=$SECONDS
+  ORVEX_WINDOWS_TRIPLE="$triple" bash scripts/windows/build.sh "$build" -DORVEX_SITE_ADDRESS="$site"
+  echo "$platform: built in $((SECONDS - started)) s"
+  bash tests/windows/pe_check.sh "$build/app/orvex-selection.exe" "$machine"
+  bash tests/windows/pe_check.sh "$build/orvex-selection-$version-$platform-setup.exe" "$machine"
+done
+
+bash tests/windows/wine_check.sh "$linux_program" "build-win64/orvex-selection-$version-win64-setup.exe" \
+  build-win64/app/orvex-selection.exe build-win64/wine-check "$site"

@@ -12,8 +12,11 @@ wine_for() {
 }
 
 # A fresh Wine prefix in the work folder, without Mono or Gecko (the program needs neither,
-# and their installers would ask). Usage: new_wine_prefix <work dir>
+# and their installers would ask). Wine links the user's Documents and Desktop to the home
+# folder, so the home folder is one in the work folder too.
+# Usage: new_wine_prefix <work dir>
 new_wine_prefix() {
-  export WINEPREFIX="$1/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEPREFIX="$1/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" HOME="$1/home"
+  mkdir -p "$HOME"
   DISPLAY= "$wine" wineboot --init >"$1/wineboot.log" 2>&1
 }

@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
-# The Windows program under Wine on a virtual screen: the same on-screen scenario as
-# the Linux program (tests/onscreen/cooler_report.sh), then the report page it wrote, byte for
-# byte against the page the Linux program writes for the same inputs, with its two pictures.
-# The 32-bit program runs under 32-bit Wine; a 64-bit build of it (for machines whose kernel
-# runs no 32-bit programs) under 64-bit Wine.
-# Usage: wine_check.sh <Linux program> <orvex-selection.exe> <work dir>
+# The 64-bit Windows program as a user gets it, under 64-bit Wine on a virtual screen: the
+# installer installs it silently into Program Files with its Start-menu shortcut; the program
+# is started through that shortcut (in the user's own folder "Documents\ORVEX-selection") and
+# goes through the whole on-screen scenario (tests/windows/scenario.sh); the Linux program
+# goes through the same scenario, and the files both wrote (report page and its pictures,
+# contact details, drawing) must be the same byte for byte; last the uninstaller removes the
+# program and its shortcut and leaves the user's folder.
+# Usage: wine_check.sh <Linux program> <...-win64-setup.exe> <orvex-selection.exe> <work dir> <site address>
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 linux_program="$(realpath "$1")"
-exe="$(realpath "$2")"
-work="$(realpath -m "$3")"
+setup="$(realpath "$2")"
+exe="$(realpath "$3")"
+work="$(realpath -m "$4")"
+site="$5"
 rm -rf "$work" && mkdir -p "$work"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -18,27 +22,47 @@ source "$here/wine.sh"
 wine_for "$exe"
 started=$SECONDS
 new_wine_prefix "$work"
-# Pages open in the browser as on any Windows desktop: Wine's winebrowser hands them to the
-# desktop's xdg-open (without Wine's HTML engine, .htm has no association of its own).
-"$wine" reg add 'HKCR\.htm' /ve /d htmlfile /f >>"$work/wineboot.log" 2>&1
+# Pages and drawings open as on any Windows desktop: Wine's winebrowser hands them to the
+# desktop's opener (without Wine's HTML engine or a PDF reader neither has an association).
+for type in htm pdf; do
+  "$wine" reg add "HKCR\\.$type" /ve /d "${type}file" /f
+  "$wine" reg add "HKCR\\${type}file\\shell\\open\\command" /ve /d 'winebrowser "%1"' /f
+done >>"$work/wineboot.log" 2>&1
 "$wineserver" --wait
 echo "wine prefix made in $((SECONDS - started)) s"
 
-cat >"$work/orvex-selection-wine" <<SCRIPT
-#!/bin/sh
-exec "$wine" "$exe"
-SCRIPT
-chmod +x "$work/orvex-selection-wine"
+"$wine" "$setup" /S >"$work/setup.log" 2>&1
+"$wineserver" --wait
+drive_c="$WINEPREFIX/drive_c"
+installed="$drive_c/Program Files/ORVEX-selection"
+cmp "$installed/orvex-selection.exe" "$exe" || fail "the installed program is not the built one"
+shortcut=$(find "$drive_c/users" -name 'ORVEX-selection.lnk' | head -n 1)
+[ -n "$shortcut" ] || fail "no Start-menu shortcut"
+user_folder="$drive_c/users/$(id -un)/Documents/ORVEX-selection"
+[ -d "$user_folder" ] || fail "no folder Documents\\ORVEX-selection"
+echo "installed in $((SECONDS - started)) s"
 
+cat >"$work/start-by-shortcut" <<SCRIPT
+#!/bin/sh
+exec "$wine" start /wait /unix "$shortcut"
+SCRIPT
+chmod +x "$work/start-by-shortcut"
 started=$SECONDS
-bash "$here/../onscreen/cooler_report.sh" "$work/orvex-selection-wine" "$work/windows"
+PROGRAM_FOLDER="$user_folder" bash "$here/scenario.sh" "$work/start-by-shortcut" "$work/windows" "$site"
 "$wineserver" --kill || true
 echo "Windows scenario took $((SECONDS - started)) s"
-bash "$here/../onscreen/cooler_report.sh" "$linux_program" "$work/linux"
+bash "$here/scenario.sh" "$linux_program" "$work/linux" "$site"
 
-for file in orvex-selection.htm orvex-selection.png favicon.ico; do
-  cmp "$work/windows/$file" "$work/linux/$file" || fail "$file differs between Windows and Linux"
+for file in orvex-selection.htm orvex-selection.png favicon.ico orvex-selection.ini VP-20-200.pdf; do
+  cmp "$user_folder/$file" "$work/linux/$file" || fail "$file differs between Windows and Linux"
 done
-echo "the report page and its pictures are the same on Windows and on Linux"
+echo "the report page, its pictures, the contact details and the drawing are the same on Windows and on Linux"
 
-echo "PASS: the Windows program under Wine and its report page"
+"$wine" "$installed/uninstall.exe" /S >"$work/uninstall.log" 2>&1
+"$wineserver" --wait
+sleep 2  # the uninstaller finishes from a copy of itself
+"$wineserver" --wait
+[ -e "$installed/orvex-selection.exe" ] && fail "the uninstaller left the program"
+[ -e "$shortcut" ] && fail "the uninstaller left the shortcut"
+cmp "$user_folder/orvex-selection.ini" "$work/linux/orvex-selection.ini" || fail "the uninstaller touched the user's files"
+echo "PASS: the Windows program installed, used and uninstalled under Wine"
