@@ -75,7 +75,8 @@ TEST(BatchTest, EveryLineIsSelectedAsTheSingleCommandSelectsIt) {
       }
       std::vector<std::string> duty = expected.duty;
       duty.insert(duty.end(), {"--format", "json"});
-      for (const auto& row : nlohmann::json::parse(runSelect(duty).out)["rows"]) {
+      const auto single = nlohmann::json::parse(runSelect(duty).out);
+      for (const auto& row : single["rows"]) {
         const std::string prefix = row["role"] == "chosen" ? "" : std::string(row["role"]) + "_";
         EXPECT_EQ(records[i][prefix + "model"], row["model"]) << c.what;
         EXPECT_EQ(records[i][prefix + "capacity_kw"], row["capacity_kw"]) << c.what;
