@@ -59,26 +59,46 @@ void dropSignOfZero(std::string& text) {
   }
 }
 
-}  // namespace
+// Where the number at the start of a text lies: blanks, sign, digits with an optional point
+// and an optional exponent (which needs digits to belong to the number).
+struct NumberSpan {
+  bool negative = false;
+  std::size_t start = 0, end = 0;  // the digits, point and exponent, without the sign
+  bool anyDigit = false;
+};
 
-float textToFloat(std::string_view text) {
+NumberSpan scanNumber(std::string_view text) {
+  NumberSpan span;
   std::size_t i = skipBlanks(text);
-  const bool negative = takeSign(text, i);
-  const std::size_t start = i;
+  span.negative = takeSign(text, i);
+  span.start = i;
   std::size_t end = skipDigits(text, i);
-  bool anyDigit = end > start;
+  span.anyDigit = end > span.start;
   if (end < text.size() && text[end] == '.') {
     const std::size_t fractionEnd = skipDigits(text, end + 1);
-    anyDigit = anyDigit || fractionEnd > end + 1;
+    span.anyDigit = span.anyDigit || fractionEnd > end + 1;
     end = fractionEnd;
   }
-  if (!anyDigit) return 0.0f;
-  if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
+  if (span.anyDigit && end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
     std::size_t j = end + 1;
     if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
     const std::size_t exponentEnd = skipDigits(text, j);
-    if (exponentEnd > j) end = exponentEnd;  // an exponent needs digits to belong to the number
+    if (exponentEnd > j) end = exponentEnd;
   }
+  span.end = end;
+  return span;
+}
+
+}  // namespace
+
+bool isWholeNumber(std::string_view text) {
+  const NumberSpan span = scanNumber(text);
+  return span.anyDigit && skipBlanks(text.substr(span.end)) == text.size() - span.end;
+}
+
+float textToFloat(std::string_view text) {
+  const auto [negative, start, end, anyDigit] = scanNumber(text);
+  if (!anyDigit) return 0.0f;
   float value = 0.0f;
   const auto result = std::from_chars(text.data() + start, text.data() + end, value,
                                       std::chars_format::general);

@@ -14,6 +14,10 @@ namespace platform {
 // with its sign; one too small for a float reads as 0.
 float textToFloat(std::string_view text);
 
+// Whether the whole text is one number as textToFloat reads it, with blanks or tabs at most
+// around it: "1.5" and " -2e3 " are, "1,5", "5 kW", "." and "" are not.
+bool isWholeNumber(std::string_view text);
+
 // Reads an integer: leading blanks and tabs skipped, optional sign, decimal digits. Stops at
 // the first other character; no digits give 0; values beyond the int range are clamped.
 int textToInt(std::string_view text);

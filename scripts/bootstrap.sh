@@ -8,6 +8,7 @@ packages=(
   build-essential cmake pkg-config
   libwxgtk3.2-dev libgtk-3-dev libcurl4-openssl-dev libpng-dev libjpeg-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libcli11-dev nlohmann-json3-dev libcsv-dev  # the console program: options, JSON, CSV
   python3    # the loopback web site of the download tests
   xdg-utils  # xdg-open: opening the report, the drawings and the site on the desktop
   clang libclang-rt-14-dev  # the fuzzers

@@ -2,6 +2,7 @@
 
 #include "catalog/catalog.h"
 #include "platform/number_text.h"
+#include "report/report_layouts.h"
 
 namespace selection {
 namespace {
@@ -47,6 +48,38 @@ std::string connectionText(std::string_view connection) {
   if (connection == "T") return "«Треугольник»";
   if (connection == "S") return "«Звезда»";
   return std::string(connection);
+}
+
+CondenserInputs condenserInputs(const CondenserFormTexts& form) {
+  CondenserInputs inputs;
+  inputs.refrigerant = form.refrigerant;
+  inputs.requiredWatts = platform::textToFloat(form.requiredHeatRejection) * 1000.0f;
+  inputs.seriesCode = form.seriesCode;
+  inputs.temperatureKey = form.temperature;
+  inputs.deltaKey = form.difference;
+  inputs.noiseLimit = form.noiseLimit.empty() ? 99.0f : platform::textToFloat(form.noiseLimit);
+  inputs.deltaAllowed = form.deltaAllowed;
+  inputs.starAllowed = form.starAllowed;
+  inputs.fourPolesAllowed = form.fourPolesAllowed;
+  inputs.sixPolesAllowed = form.sixPolesAllowed;
+  inputs.eightPolesAllowed = form.eightPolesAllowed;
+  return inputs;
+}
+
+std::vector<std::string> condenserReportConditions(const CondenserFormTexts& form) {
+  std::vector<std::string> conditions(report::kCondenserConditionCount);
+  conditions[report::kAmbientTemperature] = form.temperature;
+  conditions[report::kCondenserSeries] = form.series;
+  conditions[report::kMaximumNoiseLevel] = form.noiseLimit;
+  conditions[report::kCondenserTemperatureDifference] = form.difference;
+  conditions[report::kRequiredHeatRejection] = form.requiredHeatRejection;
+  conditions[report::kCondenserRefrigerant] = form.refrigerant;
+  return conditions;
+}
+
+std::vector<ResultRow> selectCondensers(const CondenserFormTexts& form) {
+  const CondenserInputs inputs = condenserInputs(form);
+  return selectCondensers(inputs, condenserSeriesList(inputs.seriesCode));
 }
 
 std::vector<ResultRow> selectCondensers(const CondenserInputs& inputs,

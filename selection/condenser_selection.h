@@ -11,6 +11,35 @@
 
 namespace selection {
 
+// The series in the order the form lists them.
+inline constexpr SeriesName kCondenserSeries[] = {
+    {"ORVEX KD-500", "KD-500", 1},
+    {"ORVEX KD-630", "KD-630", 2},
+};
+
+// The titles of the result columns, in column order.
+inline constexpr std::array<std::string_view, kResultColumns> kCondenserColumnTitles{
+    "Модель", "Qк (кВт)", "Отклон. (%)", "V (м3/ч)", "S (м2)", "V труб (л)",
+    "Уровень шума на расст. 10 м (дБА)", "Габариты Д x Ш х В (мм)", "Диаметр вентиляторов (мм)",
+    "Эл. питание (В/Гц)", "Мощность э/д (Вт)", "Потребляемый ток (А)", "Схема подключения"};
+
+// The form's texts and ticks as the selection and the report read them: the drop-down lists'
+// shown items, the number fields' texts as corrected (field_bounds.h).
+struct CondenserFormTexts {
+  std::string series;            // as the list shows it; "" when none is chosen
+  int seriesCode = 0;            // its item data
+  std::string refrigerant;
+  std::string requiredHeatRejection;  // kW
+  std::string temperature;            // ambient air temperature
+  std::string difference;
+  std::string noiseLimit;             // "" when not given
+  bool deltaAllowed = true;
+  bool starAllowed = false;
+  bool fourPolesAllowed = true;
+  bool sixPolesAllowed = true;
+  bool eightPolesAllowed = true;
+};
+
 // The inputs as the form gives them; numbers in single precision.
 struct CondenserInputs {
   std::string refrigerant;     // "R404a/R507", "R134a" or "R407a"; anything else reads no table
@@ -31,6 +60,16 @@ const std::vector<catalog::CondenserRecord>* condenserSeriesList(int seriesCode)
 
 // The text of the connection column: "T" is «Треугольник», "S" «Звезда», anything else as it is.
 std::string connectionText(std::string_view connection);
+
+// The inputs the form makes: numbers by the decimal conversion, the required heat rejection in
+// W, an empty noise limit as 99.0.
+CondenserInputs condenserInputs(const CondenserFormTexts& form);
+
+// The form's texts the report shows, in the order of its layout.
+std::vector<std::string> condenserReportConditions(const CondenserFormTexts& form);
+
+// The selection of what the form holds.
+std::vector<ResultRow> selectCondensers(const CondenserFormTexts& form);
 
 // Works on a copy of `series` (nothing when it is null): removes the records outside the noise
 // limit and the fan variants not allowed, looks the capacities up, and returns at most three

@@ -4,6 +4,7 @@
 #include "report/report_layouts.h"
 #include "resources/pictures.h"
 #include "selection/condenser_selection.h"
+#include "selection/result_list.h"
 #include "selection/condenser_window_ids.h"
 #include "selection/selection_window.h"
 #include "selection/window_numbers.h"
@@ -54,10 +55,10 @@ void showSeriesPicture(gui::Toolkit& tk) {
 const InputRule kInputs[] = {
     {.gadget = kAmbientTemperature, .onChange = updateCondensingTemperature},
     {.gadget = kTemperatureDifference, .onChange = updateCondensingTemperature},
-    {.gadget = kRequiredHeatRejection, .bounds = FieldBounds{0, 999, 3, false}},
+    {.gadget = kRequiredHeatRejection, .bounds = kRequiredCapacityBounds},
     {.gadget = kRefrigerant},
     {.gadget = kSeries, .onChange = showSeriesPicture},
-    {.gadget = kNoiseLimit, .bounds = FieldBounds{0, 99, 1, true}},
+    {.gadget = kNoiseLimit, .bounds = kNoiseLimitBounds},
     {.gadget = kStarConnection, .changeEvent = gui::GadgetEvent::LeftClick},
     {.gadget = kDeltaConnection, .changeEvent = gui::GadgetEvent::LeftClick},
     {.gadget = kFourPoles, .changeEvent = gui::GadgetEvent::LeftClick},
@@ -65,20 +66,15 @@ const InputRule kInputs[] = {
     {.gadget = kEightPoles, .changeEvent = gui::GadgetEvent::LeftClick},
 };
 
-const gui::ListColumn kColumns[] = {
-    {"Модель", 120}, {"Qк (кВт)", 90}, {"Отклон. (%)", 90}, {"V (м3/ч)", 110}, {"S (м2)", 80},
-    {"V труб (л)", 90}, {"Уровень шума на расст. 10 м (дБА)", 150}, {"Габариты Д x Ш х В (мм)", 0},
-    {"Диаметр вентиляторов (мм)", 0}, {"Эл. питание (В/Гц)", 0}, {"Мощность э/д (Вт)", 0},
-    {"Потребляемый ток (А)", 0}, {"Схема подключения", 0}};
+const std::vector<gui::ListColumn> kColumns =
+    listColumns(kCondenserColumnTitles, {120, 90, 90, 110, 80, 90, 150, 0, 0, 0, 0, 0, 0});
 
 void fillChoices(gui::Toolkit& tk) {
   const catalog::SeriesGrid& grid = catalog::kCondenserGrid;
-  // The ambient temperatures, warmest first.
-  for (auto t = grid.temperatures.rbegin(); t != grid.temperatures.rend(); ++t) tk.addItem(W, kAmbientTemperature, *t);
+  for (const std::string_view temperature : offeredTemperatures(grid)) tk.addItem(W, kAmbientTemperature, temperature);
   for (const std::string_view difference : grid.differences) tk.addItem(W, kTemperatureDifference, difference);
   for (const std::string_view refrigerant : grid.refrigerants) tk.addItem(W, kRefrigerant, refrigerant);
-  tk.addItem(W, kSeries, "ORVEX KD-500", kSeries500);
-  tk.addItem(W, kSeries, "ORVEX KD-630", kSeries630);
+  for (const SeriesName& series : kCondenserSeries) tk.addItem(W, kSeries, series.shown, series.code);
   tk.setChecked(W, kDeltaConnection, true);
   for (int box : kPoleBoxes) tk.setChecked(W, box, true);
 }
@@ -101,35 +97,24 @@ void resetForm(gui::Toolkit& tk) {
   }
 }
 
-std::vector<ResultRow> selectFromForm(const gui::Toolkit& tk) {
-  CondenserInputs inputs;
-  inputs.refrigerant = tk.text(W, kRefrigerant);
-  inputs.requiredWatts = platform::textToFloat(tk.text(W, kRequiredHeatRejection)) * 1000.0f;
+CondenserFormTexts formTexts(const gui::Toolkit& tk) {
   const int series = tk.selectedItem(W, kSeries);
-  inputs.seriesCode = series == gui::kNoSelection ? 0 : tk.itemData(W, kSeries, series);
-  inputs.temperatureKey = tk.text(W, kAmbientTemperature);
-  inputs.deltaKey = tk.text(W, kTemperatureDifference);
-  const std::string noise = tk.text(W, kNoiseLimit);
-  inputs.noiseLimit = noise.empty() ? 99.0f : platform::textToFloat(noise);
-  inputs.deltaAllowed = tk.checked(W, kDeltaConnection);
-  inputs.starAllowed = tk.checked(W, kStarConnection);
-  inputs.fourPolesAllowed = tk.checked(W, kFourPoles);
-  inputs.sixPolesAllowed = tk.checked(W, kSixPoles);
-  inputs.eightPolesAllowed = tk.checked(W, kEightPoles);
-  return selectCondensers(inputs, condenserSeriesList(inputs.seriesCode));
+  return CondenserFormTexts{.series = tk.text(W, kSeries),
+                            .seriesCode = series == gui::kNoSelection ? 0 : tk.itemData(W, kSeries, series),
+                            .refrigerant = tk.text(W, kRefrigerant),
+                            .requiredHeatRejection = tk.text(W, kRequiredHeatRejection),
+                            .temperature = tk.text(W, kAmbientTemperature),
+                            .difference = tk.text(W, kTemperatureDifference),
+                            .noiseLimit = tk.text(W, kNoiseLimit),
+                            .deltaAllowed = tk.checked(W, kDeltaConnection),
+                            .starAllowed = tk.checked(W, kStarConnection),
+                            .fourPolesAllowed = tk.checked(W, kFourPoles),
+                            .sixPolesAllowed = tk.checked(W, kSixPoles),
+                            .eightPolesAllowed = tk.checked(W, kEightPoles)};
 }
 
-// The form's texts the report shows, by their place in the report.
-constexpr auto kReportConditions = [] {
-  std::array<int, report::kCondenserConditionCount> gadgets{};
-  gadgets[report::kAmbientTemperature] = kAmbientTemperature;
-  gadgets[report::kCondenserSeries] = kSeries;
-  gadgets[report::kMaximumNoiseLevel] = kNoiseLimit;
-  gadgets[report::kCondenserTemperatureDifference] = kTemperatureDifference;
-  gadgets[report::kRequiredHeatRejection] = kRequiredHeatRejection;
-  gadgets[report::kCondenserRefrigerant] = kRefrigerant;
-  return gadgets;
-}();
+std::vector<ResultRow> selectFromForm(const gui::Toolkit& tk) { return selectCondensers(formTexts(tk)); }
+std::vector<std::string> reportConditions(const gui::Toolkit& tk) { return condenserReportConditions(formTexts(tk)); }
 
 const SelectionWindowShape kShape{
     .window = W,
@@ -160,7 +145,7 @@ const SelectionWindowShape kShape{
     .noRowMessage = "Выберите модель конденсатора из списка.",
     .selectRows = selectFromForm,
     .reportLayout = &report::kCondenserReport,
-    .reportConditions = kReportConditions,
+    .reportConditions = reportConditions,
 };
 
 }  // namespace

@@ -32,8 +32,4 @@ inline constexpr int kReportButton = 54;
 inline constexpr int kDrawingButton = 55;
 inline constexpr int kClearButton = 56;
 
-// Item data of the series choices.
-inline constexpr int kSeries500 = 1;
-inline constexpr int kSeries630 = 2;
-
 }  // namespace selection::condenser

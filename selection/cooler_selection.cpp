@@ -2,6 +2,7 @@
 
 #include "catalog/catalog.h"
 #include "platform/number_text.h"
+#include "report/report_layouts.h"
 
 namespace selection {
 namespace {
@@ -41,6 +42,37 @@ const std::vector<catalog::CoolerRecord>* coolerSeriesList(int seriesCode) {
 
 const catalog::SeriesGrid& coolerSeriesGrid(int seriesCode) {
   return seriesCode == 1 ? catalog::kCeilingGrid : catalog::kCubicGrid;
+}
+
+CoolerInputs coolerInputs(const CoolerFormTexts& form) {
+  CoolerInputs inputs;
+  inputs.refrigerant = form.refrigerant;
+  inputs.requiredWatts = platform::textToFloat(form.requiredCapacity) * 1000.0f;
+  inputs.seriesCode = form.seriesCode;
+  inputs.temperatureKey = form.temperature;
+  inputs.deltaKey = form.difference;
+  inputs.minAirThrow = platform::textToFloat(form.minAirThrow);
+  inputs.maxLength = form.maxLength.empty() ? 9999.0f : platform::textToFloat(form.maxLength);
+  inputs.maxWidth = form.maxWidth.empty() ? 9999.0f : platform::textToFloat(form.maxWidth);
+  return inputs;
+}
+
+std::vector<std::string> coolerReportConditions(const CoolerFormTexts& form) {
+  std::vector<std::string> conditions(report::kCoolerConditionCount);
+  conditions[report::kEvaporatingTemperature] = form.temperature;
+  conditions[report::kCoolerSeries] = form.series;
+  conditions[report::kMinimumAirThrow] = form.minAirThrow;
+  conditions[report::kCoolerTemperatureDifference] = form.difference;
+  conditions[report::kMaximumWidth] = form.maxWidth;
+  conditions[report::kRequiredCoolingCapacity] = form.requiredCapacity;
+  conditions[report::kMaximumLength] = form.maxLength;
+  conditions[report::kCoolerRefrigerant] = form.refrigerant;
+  return conditions;
+}
+
+std::vector<ResultRow> selectCoolers(const CoolerFormTexts& form) {
+  const CoolerInputs inputs = coolerInputs(form);
+  return selectCoolers(inputs, coolerSeriesList(inputs.seriesCode));
 }
 
 std::vector<ResultRow> selectCoolers(const CoolerInputs& inputs,

@@ -10,6 +10,33 @@
 
 namespace selection {
 
+// The series in the order the form lists them.
+inline constexpr SeriesName kCoolerSeries[] = {
+    {"ORVEX VP", "VP", 1},
+    {"ORVEX VK-M ( среднетемпературные )", "VK-M", 2},
+    {"ORVEX VK-L ( низкотемпературные )", "VK-L", 3},
+};
+
+// The titles of the result columns, in column order.
+inline constexpr std::array<std::string_view, kResultColumns> kCoolerColumnTitles{
+    "Модель", "Qo (кВт)", "Отклон. (%)", "V (м3/ч)", "S (м2)", "V труб (л)", "Длина возд. струи (м)",
+    "Габариты Д x Ш (мм)", "Диаметр вентиляторов (мм)", "Эл. питание (В/ф/Гц)", "Мощность э/д (Вт)",
+    "Потребляемый ток (А)", "Мощность оттайки (Вт)"};
+
+// The form's texts as the selection and the report read them: the drop-down lists' shown
+// items, the number fields' texts as corrected (field_bounds.h).
+struct CoolerFormTexts {
+  std::string series;          // as the list shows it; "" when none is chosen
+  int seriesCode = 0;          // its item data
+  std::string refrigerant;
+  std::string requiredCapacity;  // kW
+  std::string temperature;       // evaporating temperature
+  std::string difference;
+  std::string minAirThrow;       // "" when not given
+  std::string maxLength;
+  std::string maxWidth;
+};
+
 // The inputs as the form gives them; numbers in single precision.
 struct CoolerInputs {
   std::string refrigerant;      // "R404a/R507", "R22" or "R134a"; anything else reads no table
@@ -27,6 +54,16 @@ struct CoolerInputs {
 const std::vector<catalog::CoolerRecord>* coolerSeriesList(int seriesCode);
 // The rating grid of a series code: the ceiling grid for 1, the cubic grid otherwise.
 const catalog::SeriesGrid& coolerSeriesGrid(int seriesCode);
+
+// The inputs the form's texts make: numbers by the decimal conversion, the required capacity
+// in W, an empty length or width as 9999.0.
+CoolerInputs coolerInputs(const CoolerFormTexts& form);
+
+// The form's texts the report shows, in the order of its layout.
+std::vector<std::string> coolerReportConditions(const CoolerFormTexts& form);
+
+// The selection of what the form holds.
+std::vector<ResultRow> selectCoolers(const CoolerFormTexts& form);
 
 // Works on a copy of `series` (nothing when it is empty): filters by the limits, looks the
 // capacities up, and returns at most three rows (smaller neighbour, chosen, larger neighbour),

@@ -6,6 +6,7 @@
 #include "report/report_layouts.h"
 #include "resources/pictures.h"
 #include "selection/cooler_selection.h"
+#include "selection/result_list.h"
 #include "selection/cooler_window_ids.h"
 #include "selection/selection_window.h"
 #include "selection/window_numbers.h"
@@ -70,27 +71,21 @@ void onDifferenceChanged(gui::Toolkit& toolkit) {
 
 const InputRule kInputs[] = {
     {.gadget = kRefrigerant},
-    {.gadget = kRequiredCapacity, .bounds = FieldBounds{0, 999, 3, false}},
+    {.gadget = kRequiredCapacity, .bounds = kRequiredCapacityBounds},
     {.gadget = kSeries, .onChange = onSeriesChanged},
     {.gadget = kEvaporatingTemperature, .onChange = updateAirInletTemperature},
     {.gadget = kTemperatureDifference, .onChange = onDifferenceChanged},
-    {.gadget = kMinAirThrow, .bounds = FieldBounds{0, 99, 1, true}},
-    {.gadget = kMaxWidth, .bounds = FieldBounds{0, 9999, 1, true}},
-    {.gadget = kMaxLength, .bounds = FieldBounds{0, 9999, 1, true}},
+    {.gadget = kMinAirThrow, .bounds = kMinAirThrowBounds},
+    {.gadget = kMaxWidth, .bounds = kMountingSizeBounds},
+    {.gadget = kMaxLength, .bounds = kMountingSizeBounds},
 };
 
-const gui::ListColumn kColumns[] = {
-    {"Модель", 120}, {"Qo (кВт)", 90}, {"Отклон. (%)", 90}, {"V (м3/ч)", 110},
-    {"S (м2)", 80}, {"V труб (л)", 90}, {"Длина возд. струи (м)", 70},
-    {"Габариты Д x Ш (мм)", 80}, {"Диаметр вентиляторов (мм)", 0},
-    {"Эл. питание (В/ф/Гц)", 0}, {"Мощность э/д (Вт)", 0}, {"Потребляемый ток (А)", 0},
-    {"Мощность оттайки (Вт)", 0}};
+const std::vector<gui::ListColumn> kColumns =
+    listColumns(kCoolerColumnTitles, {120, 90, 90, 110, 80, 90, 70, 80, 0, 0, 0, 0, 0});
 
 void fillChoices(gui::Toolkit& tk) {
   for (const std::string_view refrigerant : catalog::kCeilingGrid.refrigerants) tk.addItem(W, kRefrigerant, refrigerant);
-  tk.addItem(W, kSeries, "ORVEX VP", kCeilingSeries);
-  tk.addItem(W, kSeries, "ORVEX VK-M ( среднетемпературные )", kMediumCubicSeries);
-  tk.addItem(W, kSeries, "ORVEX VK-L ( низкотемпературные )", kLowCubicSeries);
+  for (const SeriesName& series : kCoolerSeries) tk.addItem(W, kSeries, series.shown, series.code);
 }
 
 void resetForm(gui::Toolkit& tk) {
@@ -113,34 +108,20 @@ int chosenSeriesCode(const gui::Toolkit& tk) {
   return series == gui::kNoSelection ? 0 : tk.itemData(W, kSeries, series);
 }
 
-std::vector<ResultRow> selectFromForm(const gui::Toolkit& tk) {
-  CoolerInputs inputs;
-  inputs.refrigerant = tk.text(W, kRefrigerant);
-  inputs.requiredWatts = platform::textToFloat(tk.text(W, kRequiredCapacity)) * 1000.0f;
-  inputs.seriesCode = chosenSeriesCode(tk);
-  inputs.temperatureKey = tk.text(W, kEvaporatingTemperature);
-  inputs.deltaKey = tk.text(W, kTemperatureDifference);
-  inputs.minAirThrow = platform::textToFloat(tk.text(W, kMinAirThrow));
-  const std::string length = tk.text(W, kMaxLength);
-  const std::string width = tk.text(W, kMaxWidth);
-  inputs.maxLength = length.empty() ? 9999.0f : platform::textToFloat(length);
-  inputs.maxWidth = width.empty() ? 9999.0f : platform::textToFloat(width);
-  return selectCoolers(inputs, coolerSeriesList(inputs.seriesCode));
+CoolerFormTexts formTexts(const gui::Toolkit& tk) {
+  return CoolerFormTexts{.series = tk.text(W, kSeries),
+                         .seriesCode = chosenSeriesCode(tk),
+                         .refrigerant = tk.text(W, kRefrigerant),
+                         .requiredCapacity = tk.text(W, kRequiredCapacity),
+                         .temperature = tk.text(W, kEvaporatingTemperature),
+                         .difference = tk.text(W, kTemperatureDifference),
+                         .minAirThrow = tk.text(W, kMinAirThrow),
+                         .maxLength = tk.text(W, kMaxLength),
+                         .maxWidth = tk.text(W, kMaxWidth)};
 }
 
-// The form's texts the report shows, by their place in the report.
-constexpr auto kReportConditions = [] {
-  std::array<int, report::kCoolerConditionCount> gadgets{};
-  gadgets[report::kEvaporatingTemperature] = kEvaporatingTemperature;
-  gadgets[report::kCoolerSeries] = kSeries;
-  gadgets[report::kMinimumAirThrow] = kMinAirThrow;
-  gadgets[report::kCoolerTemperatureDifference] = kTemperatureDifference;
-  gadgets[report::kMaximumWidth] = kMaxWidth;
-  gadgets[report::kRequiredCoolingCapacity] = kRequiredCapacity;
-  gadgets[report::kMaximumLength] = kMaxLength;
-  gadgets[report::kCoolerRefrigerant] = kRefrigerant;
-  return gadgets;
-}();
+std::vector<ResultRow> selectFromForm(const gui::Toolkit& tk) { return selectCoolers(formTexts(tk)); }
+std::vector<std::string> reportConditions(const gui::Toolkit& tk) { return coolerReportConditions(formTexts(tk)); }
 
 const SelectionWindowShape kShape{
     .window = W,
@@ -171,7 +152,7 @@ const SelectionWindowShape kShape{
     .noRowMessage = "Выберите модель в/о из списка.",
     .selectRows = selectFromForm,
     .reportLayout = &report::kCoolerReport,
-    .reportConditions = kReportConditions,
+    .reportConditions = reportConditions,
 };
 
 }  // namespace
@@ -191,9 +172,8 @@ void onSeriesChanged(gui::Toolkit& tk) {
     tk.setText(W, kRoomRange, hints.roomRange);
     tk.setPicture(W, kSeriesPicture, hints.picture);
     tk.setTooltip(W, kSeriesPicture, hints.tooltip);
-    // The grid's temperatures, warmest first.
-    const auto temperatures = coolerSeriesGrid(chosenSeriesCode(tk)).temperatures;
-    for (auto t = temperatures.rbegin(); t != temperatures.rend(); ++t) tk.addItem(W, kEvaporatingTemperature, *t);
+    for (const std::string_view temperature : offeredTemperatures(coolerSeriesGrid(chosenSeriesCode(tk))))
+      tk.addItem(W, kEvaporatingTemperature, temperature);
   }
   for (const std::string_view difference : catalog::kCeilingGrid.differences) tk.addItem(W, kTemperatureDifference, difference);
   tk.setEnabled(W, kEvaporatingTemperature, true);

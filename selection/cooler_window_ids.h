@@ -32,9 +32,4 @@ inline constexpr int kDrawingButton = 32;
 inline constexpr int kClearButton = 33;
 inline constexpr int kSeriesPicture = 34;
 
-// Item data of the series choices.
-inline constexpr int kCeilingSeries = 1;
-inline constexpr int kMediumCubicSeries = 2;
-inline constexpr int kLowCubicSeries = 3;
-
 }  // namespace selection::cooler

@@ -1,9 +1,9 @@
 #include "selection/report_button.h"
 
 #include "platform/file_queries.h"
-#include "platform/site.h"
 #include "report/report_files.h"
 #include "resources/pictures.h"
+#include "selection/report_values.h"
 #include "userdata/ini_file.h"
 #include "userdata/user_info.h"
 
@@ -14,19 +14,12 @@ void writeAndShowReport(SelectionContext& context, const SelectionWindowShape& s
   const std::string& folder = context.services.folder;
   const userdata::UserInfo user =
       userdata::readUserInfoFile(platform::pathInFolder(folder, std::string(userdata::kUserInfoFileName)));
-  report::ReportValues values{.company = user.company,
-                              .address = user.address,
-                              .phoneFax = user.phoneFax,
-                              .email = user.email,
-                              .manager = user.manager,
-                              .project = tk.text(shape.window, shape.project),
-                              .contactPerson = tk.text(shape.window, shape.contactPerson),
-                              .conditions = {},
-                              .cells = {},
-                              .siteAddress = platform::siteAddress()};
-  for (const int gadget : shape.reportConditions) values.conditions.push_back(tk.text(shape.window, gadget));
-  for (int column = 0; column < report::kResultCells; ++column)
-    values.cells[column] = tk.cellText(shape.window, shape.resultList, row, column);
+  ResultCells cells;
+  for (int column = 0; column < kResultColumns; ++column)
+    cells[column] = tk.cellText(shape.window, shape.resultList, row, column);
+  const report::ReportValues values =
+      reportValues(user, tk.text(shape.window, shape.project), tk.text(shape.window, shape.contactPerson),
+                   shape.reportConditions(tk), cells);
 
   if (!report::writeReportFiles(folder, tk.image(resources::kLogoImage), *shape.reportLayout, values)) {
     const std::string page = platform::pathInFolder(folder, std::string(report::kReportPageFile));

@@ -20,6 +20,14 @@ gui::RowStyle styleOf(RowRole role) {
 
 }  // namespace
 
+std::vector<gui::ListColumn> listColumns(const std::array<std::string_view, kResultColumns>& titles,
+                                         const std::array<int, kResultColumns>& widths) {
+  std::vector<gui::ListColumn> columns;
+  for (int column = 0; column < kResultColumns; ++column)
+    columns.push_back({std::string(titles[column]), widths[column]});
+  return columns;
+}
+
 void showResultRows(gui::Toolkit& toolkit, int window, int list, const std::vector<ResultRow>& rows) {
   toolkit.clearRows(window, list);
   int position = 0;

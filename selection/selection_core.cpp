@@ -6,6 +6,10 @@
 
 namespace selection {
 
+std::vector<std::string_view> offeredTemperatures(const catalog::SeriesGrid& grid) {
+  return {grid.temperatures.rbegin(), grid.temperatures.rend()};
+}
+
 float CapacityLookup::capacityIn(const catalog::RatingTable& table) {
   const catalog::SeriesGrid* grid = table.keys();
   if (!grid) return 0;

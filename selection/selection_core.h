@@ -33,6 +33,17 @@ struct ResultRow {
   friend bool operator==(const ResultRow&, const ResultRow&) = default;
 };
 
+// A series as a form's drop-down list offers it: the text it shows, the short name the
+// console program also takes, and its code (the item data the selection reads).
+struct SeriesName {
+  std::string_view shown;
+  std::string_view shortName;
+  int code = 0;
+};
+
+// The temperatures of a grid as the forms offer them, warmest first.
+std::vector<std::string_view> offeredTemperatures(const catalog::SeriesGrid& grid);
+
 // The capacity in W at one grid point, given by its key texts (compared exactly, as texts):
 // every row of the grid is visited and the last matching row wins; 0 when no row matches.
 // Every table of a series shares the series' grid, so the matching row is found once per grid

@@ -13,24 +13,18 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "gui/toolkit.h"
 #include "gui/window_roles.h"
 #include "report/report_page.h"
+#include "selection/field_bounds.h"
 #include "selection/form_layout.h"
 #include "selection/selection_context.h"
 #include "selection/selection_core.h"
 
 namespace selection {
-
-// A number field is read as a number, raised to `lower` or lowered to `upper` and rewritten
-// with `decimals` decimals when the focus leaves it; an empty field stays empty where said.
-struct FieldBounds {
-  float lower = 0, upper = 0;
-  int decimals = 0;
-  bool emptyStays = false;
-};
 
 // An input the selection reads.
 struct InputRule {
@@ -67,9 +61,9 @@ struct SelectionWindowShape {
   const char* noRowMessage = "";  // names the list, when a button needs a selected row
   // Reads the form and runs the selection core.
   std::vector<ResultRow> (*selectRows)(const gui::Toolkit&) = nullptr;
-  // The report: its layout, and the form's gadgets whose texts it shows, in the layout's order.
+  // The report: its layout, and the form's texts it shows, in the layout's order.
   const report::ReportLayout* reportLayout = nullptr;
-  std::span<const int> reportConditions;
+  std::vector<std::string> (*reportConditions)(const gui::Toolkit&) = nullptr;
 };
 
 // "Протокол подбора": the report button's text and the caption of its messages.

@@ -2,7 +2,7 @@
 # `cmake --install` of the Linux program into a scratch prefix: the program, the launcher on
 # the PATH, the menu entry and the icon. The launcher, run with a fresh home folder and no
 # display, creates ~/ORVEX-selection and reaches the program (which then ends at once, saying
-# it has no display).
+# it has no display). The console program is on the PATH too.
 # Usage: install_check.sh <build folder> <work dir>
 set -euo pipefail
 build="$1"
@@ -11,7 +11,7 @@ rm -rf "$work" && mkdir -p "$work/home"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$work/prefix" >"$work/install.log"
-for file in bin/orvex-selection libexec/orvex-selection/orvex-selection \
+for file in bin/orvex-selection bin/orvex-select libexec/orvex-selection/orvex-selection \
   share/applications/orvex-selection.desktop share/icons/hicolor/scalable/apps/orvex-selection.svg; do
   [ -f "$work/prefix/$file" ] || fail "not installed: $file"
 done
@@ -25,4 +25,5 @@ output=$(cd / && env -u DISPLAY -u WAYLAND_DISPLAY HOME="$work/home" "$work/pref
   fail "the launcher failed: $output"
 [ -d "$work/home/ORVEX-selection" ] || fail "the launcher made no ~/ORVEX-selection"
 grep -q 'no display' <<<"$output" || fail "the launcher did not reach the program: $output"
-echo "PASS: installed program, launcher, menu entry and icon"
+[ "$("$work/prefix/bin/orvex-select" --version)" = "2.2.0" ] || fail "the console program does not answer"
+echo "PASS: installed program, console program, launcher, menu entry and icon"

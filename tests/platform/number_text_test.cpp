@@ -19,17 +19,22 @@ class NumberTextTest : public ::testing::TestWithParam<const char*> {
 };
 
 TEST_P(NumberTextTest, TextToFloatReadsTheLeadingNumber) {
+  // `whole`: nothing but the number (and blanks) in the text.
   const struct {
     const char* text;
     float expected;
+    bool whole;
   } cases[] = {
-      {"1,5", 1.0f},       {"abc", 0.0f},   {"  -3", -3.0f},  {".5", 0.5f},
-      {"1.2", 1.2f},       {"", 0.0f},      {"\t 7.25kW", 7.25f}, {"+4", 4.0f},
-      {"-", 0.0f},         {".", 0.0f},     {"12.", 12.0f},   {"1e3", 1000.0f},
-      {"2e", 2.0f},        {"3e+", 3.0f},   {"0.001", 0.001f}, {"1 000", 1.0f},
-      {"999.9999", 999.9999f}, {"1e60", 3.402823466e38f}, {"1e-60", 0.0f},
+      {"1,5", 1.0f, false},     {"abc", 0.0f, false},  {"  -3", -3.0f, true},   {".5", 0.5f, true},
+      {"1.2", 1.2f, true},      {"", 0.0f, false},     {"\t 7.25kW", 7.25f, false}, {"+4", 4.0f, true},
+      {"-", 0.0f, false},       {".", 0.0f, false},    {"12.", 12.0f, true},    {"1e3 ", 1000.0f, true},
+      {"2e", 2.0f, false},      {"3e+", 3.0f, false},  {"0.001", 0.001f, true}, {"1 000", 1.0f, false},
+      {"999.9999", 999.9999f, true}, {"1e60", 3.402823466e38f, true}, {"1e-60", 0.0f, true},
   };
-  for (const auto& c : cases) EXPECT_EQ(platform::textToFloat(c.text), c.expected) << c.text;
+  for (const auto& c : cases) {
+    EXPECT_EQ(platform::textToFloat(c.text), c.expected) << c.text;
+    EXPECT_EQ(platform::isWholeNumber(c.text), c.whole) << c.text;
+  }
 }
 
 TEST_P(NumberTextTest, TextToFloatSaturatesBeyondTheFloatRange) {

@@ -1,0 +1,233 @@
+// orvex-select batch FILE: one duty a line of a CSV file, air coolers and condensers mixed (the
+// series says which), selected line by line as the windows would, one output record per line
+// in the input's order. A bad line is reported with its line number and column and every other
+// line is still selected.
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/commands.h"
+#include "cli/csv_records.h"
+#include "cli/equipment.h"
+#include "selection/condenser_selection.h"
+#include "selection/cooler_selection.h"
+
+namespace cli {
+namespace {
+
+// The input's columns: a name for the duty, copied to the output, and the duty's values.
+constexpr std::string_view kNameColumn = "name";
+
+// The output record of one line.
+enum BatchField : int {
+  kLine, kName, kStatus, kModel, kCapacityKw, kDeviation, kSmallerModel, kSmallerCapacityKw,
+  kSmallerDeviation, kLargerModel, kLargerCapacityKw, kLargerDeviation, kMessage, kBatchFieldCount
+};
+constexpr std::array<std::string_view, kBatchFieldCount> kBatchKeys{
+    "line", "name", "status", "model", "capacity_kw", "deviation_percent", "smaller_model",
+    "smaller_capacity_kw", "smaller_deviation_percent", "larger_model", "larger_capacity_kw",
+    "larger_deviation_percent", "message"};
+// The table's columns: widths that hold every model name and figure of the catalog.
+constexpr std::array<std::size_t, kBatchFieldCount> kTableWidths{5, 16, 8, 12, 9, 7, 12, 9, 7, 12, 9, 7, 0};
+constexpr std::array<std::string_view, kBatchFieldCount> kTableTitles{
+    "line", "name", "status", "model", "kW", "dev %", "smaller", "kW", "dev %", "larger", "kW", "dev %", "message"};
+
+using BatchRecord = std::array<std::string, kBatchFieldCount>;
+
+// Writes the records as they come, so nothing is kept.
+class RecordWriter {
+ public:
+  RecordWriter(std::ostream& out, OutputFormat format) : out_(out), format_(format) {
+    if (format_ == OutputFormat::Json) out_ << "[";
+    if (format_ == OutputFormat::Csv) writeCsvRecord(out_, std::vector<std::string>(kBatchKeys.begin(), kBatchKeys.end()));
+    if (format_ == OutputFormat::Table) writeTableLine(std::vector<std::string>(kTableTitles.begin(), kTableTitles.end()));
+  }
+  void write(const BatchRecord& record) {
+    switch (format_) {
+      case OutputFormat::Table: writeTableLine(record); break;
+      case OutputFormat::Csv: writeCsvRecord(out_, record); break;
+      case OutputFormat::Json: {
+        nlohmann::ordered_json object;
+        object[std::string(kBatchKeys[kLine])] = std::stoull(record[kLine]);
+        for (int field = kLine + 1; field < kBatchFieldCount; ++field) object[std::string(kBatchKeys[field])] = record[field];
+        out_ << (first_ ? "\n" : ",\n") << object.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+        break;
+      }
+    }
+    first_ = false;
+  }
+  void finish() {
+    if (format_ == OutputFormat::Json) out_ << (first_ ? "]\n" : "\n]\n");
+  }
+
+ private:
+  void writeTableLine(std::span<const std::string> cells) { cli::writeTableLine(out_, cells, kTableWidths); }
+
+  std::ostream& out_;
+  OutputFormat format_;
+  bool first_ = true;
+};
+
+// The figures of a row into the record's three fields from `model` on.
+void putRow(BatchRecord& record, int model, const selection::ResultRow& row) {
+  record[model] = row.cells[0];
+  record[model + 1] = row.cells[1];
+  record[model + 2] = row.cells[2];
+}
+
+void putRows(BatchRecord& record, const std::vector<selection::ResultRow>& rows) {
+  for (const selection::ResultRow& row : rows) {
+    switch (row.role) {
+      case selection::RowRole::Smaller: putRow(record, kSmallerModel, row); break;
+      case selection::RowRole::Chosen: putRow(record, kModel, row); break;
+      case selection::RowRole::Larger: putRow(record, kLargerModel, row); break;
+      case selection::RowRole::Nothing: break;
+    }
+  }
+  record[kStatus] = record[kModel].empty() ? "no model" : "ok";
+  if (record[kModel].empty()) record[kMessage] = "no model covers the duty";
+}
+
+struct BatchOptions {
+  std::string file;
+  OutputFormat format = OutputFormat::Table;
+};
+
+// One batch: the header first, then one duty a record.
+class Batch {
+ public:
+  Batch(CommandRun& run, OutputFormat format) : run_(run), writer_(run.out, format) {}
+
+  bool onRecord(std::size_t line, std::vector<std::string>& fields) {
+    if (!header_) return readHeader(fields);
+    if (std::all_of(fields.begin(), fields.end(), [](const std::string& field) { return field.empty(); })) return true;
+    BatchRecord record;
+    record[kLine] = std::to_string(line);
+    if (nameColumn_ && *nameColumn_ < fields.size()) record[kName] = fields[*nameColumn_];
+    if (fields.size() > header_->size()) {
+      fail(record, "line " + record[kLine] + ": " + std::to_string(fields.size()) + " fields, the header names " +
+                       std::to_string(header_->size()));
+      return true;
+    }
+    DutyTexts duty;
+    for (std::size_t column = 0; column < fields.size(); ++column)
+      if ((*header_)[column]) duty[*(*header_)[column]] = std::move(fields[column]);
+    const AnyDuty read = readDuty(duty);
+    if (const auto* error = std::get_if<InputError>(&read)) {
+      const auto column = std::find(header_->begin(), header_->end(), std::optional(error->field));
+      const std::string where =
+          column == header_->end() ? "" : ", column " + std::to_string(column - header_->begin() + 1);
+      fail(record, "line " + record[kLine] + where + " (" + std::string(kDutyFieldNames[error->field]) +
+                       "): " + error->message);
+      return true;
+    }
+    if (const auto* cooler = std::get_if<selection::CoolerFormTexts>(&read)) {
+      putRows(record, selection::selectCoolers(*cooler));
+    } else {
+      putRows(record, selection::selectCondensers(std::get<selection::CondenserFormTexts>(read)));
+    }
+    if (record[kModel].empty()) run_.status = kNotEverySelected;
+    writer_.write(record);
+    return true;
+  }
+
+  void finish() {
+    if (!header_) fatal("the file holds no header line naming its columns");
+    writer_.finish();
+  }
+
+ private:
+  // Each header cell names a duty value (or the duty's name); the duty's required values must
+  // have their columns.
+  bool readHeader(const std::vector<std::string>& names) {
+    std::vector<std::optional<DutyField>> columns;
+    for (const std::string& name : names) {
+      std::string key = name;
+      std::transform(key.begin(), key.end(), key.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; });
+      if (key == kNameColumn && !nameColumn_) {
+        nameColumn_ = columns.size();
+        columns.push_back(std::nullopt);
+        continue;
+      }
+      const auto known = std::find(kDutyFieldNames.begin(), kDutyFieldNames.end(), key);
+      const auto field = static_cast<DutyField>(known - kDutyFieldNames.begin());
+      if (known == kDutyFieldNames.end() || std::find(columns.begin(), columns.end(), std::optional(field)) != columns.end()) {
+        std::string accepted(kNameColumn);
+        for (const std::string_view known_name : kDutyFieldNames) accepted += ", " + std::string(known_name);
+        fatal("header column " + std::to_string(columns.size() + 1) + " \"" + name + "\" is " +
+              (known == kDutyFieldNames.end() ? "not a column" : "named twice") + "; accepted: " + accepted);
+        return false;
+      }
+      columns.push_back(field);
+    }
+    for (const DutyField needed : {kSeries, kRefrigerant, kDifference, kCapacity}) {
+      if (std::find(columns.begin(), columns.end(), std::optional(needed)) == columns.end()) {
+        fatal("the header names no \"" + std::string(kDutyFieldNames[needed]) + "\" column");
+        return false;
+      }
+    }
+    header_ = std::move(columns);
+    return true;
+  }
+
+  void fail(BatchRecord& record, const std::string& message) {
+    run_.err << "orvex-select batch: " << message << '\n';
+    record[kStatus] = "error";
+    record[kMessage] = message;
+    run_.status = std::max<int>(run_.status, kNotEverySelected);
+    writer_.write(record);
+  }
+
+  void fatal(const std::string& message) {
+    run_.err << "orvex-select batch: " << message << '\n';
+    run_.status = kBadInput;
+  }
+
+  CommandRun& run_;
+  RecordWriter writer_;
+  std::optional<std::vector<std::optional<DutyField>>> header_;
+  std::optional<std::size_t> nameColumn_;
+};
+
+void runBatch(const BatchOptions& options, CommandRun& run) {
+  std::ifstream file;
+  if (options.file != "-") {
+    file.open(std::filesystem::path(std::u8string(options.file.begin(), options.file.end())), std::ios::binary);
+    if (!file) {
+      run.err << "orvex-select batch: cannot read " << options.file << '\n';
+      run.status = kBadInput;
+      return;
+    }
+  }
+  Batch batch(run, options.format);
+  if (!readCsvRecords(options.file == "-" ? run.in : file,
+                      [&](std::size_t line, std::vector<std::string>& fields) { return batch.onRecord(line, fields); })) {
+    run.err << "orvex-select batch: the file could not be read to its end\n";
+    run.status = kBadInput;
+  }
+  batch.finish();
+}
+
+}  // namespace
+
+void setupBatchCommand(CLI::App& app, CommandRun& run) {
+  auto options = std::make_shared<BatchOptions>();
+  CLI::App* command = app.add_subcommand("batch", "Selects every duty of a CSV file, one a line");
+  command->footer(
+      "The first line names the columns: series, refrigerant, temperature (air coolers), ambient "
+      "(condensers), difference, capacity, and as needed name, air-throw, length, width, noise, "
+      "connection, poles. Air coolers and condensers may be mixed; the series says which. The output "
+      "has one record per line, in the input's order. A bad line is reported with its line and column "
+      "and every other line is still selected. Exit status 0 when every line got a model, 1 when some "
+      "line did not.");
+  command->add_option("file", options->file, "The CSV file (UTF-8 or Windows-1251), - for standard input")->required();
+  addFormatOption(*command, options->format);
+  command->callback([options, &run] { runBatch(*options, run); });
+}
+
+}  // namespace cli

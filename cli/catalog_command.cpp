@@ -1,0 +1,180 @@
+// orvex-select catalog: the models of every series (or of one) with their data, and their
+// rating tables, for other tools.
+
+#include <memory>
+
+#include <nlohmann/json.hpp>
+
+#include "catalog/catalog.h"
+#include "cli/commands.h"
+#include "cli/duty_input.h"
+#include "selection/condenser_selection.h"
+#include "selection/cooler_selection.h"
+
+namespace cli {
+namespace {
+
+using catalog::CondenserRecord;
+using catalog::CoolerRecord;
+
+// One column of the model list: the field of an air cooler, of a condenser, or of both.
+struct ModelField {
+  std::string_view key;
+  std::string_view CoolerRecord::*cooler;
+  std::string_view CondenserRecord::*condenser;
+};
+constexpr ModelField kModelFields[] = {
+    {"model", &CoolerRecord::modelName, &CondenserRecord::modelName},
+    {"poles", nullptr, &CondenserRecord::poles},
+    {"connection", nullptr, &CondenserRecord::connection},
+    {"air_throw_m", &CoolerRecord::airThrow, nullptr},
+    {"length_mm", &CoolerRecord::length, nullptr},
+    {"width_mm", &CoolerRecord::width, nullptr},
+    {"dimensions_mm", nullptr, &CondenserRecord::dimensions},
+    {"noise_level_dba", nullptr, &CondenserRecord::noiseLevel},
+    {"surface_m2", &CoolerRecord::surface, &CondenserRecord::surface},
+    {"tube_volume_l", &CoolerRecord::tubeVolume, &CondenserRecord::tubeVolume},
+    {"fans_mm", &CoolerRecord::fans, &CondenserRecord::fans},
+    {"airflow_m3h", &CoolerRecord::airflow, &CondenserRecord::airflow},
+    {"power_supply", &CoolerRecord::powerSupply, &CondenserRecord::powerSupply},
+    {"motor_power_w", &CoolerRecord::motorPower, &CondenserRecord::motorPower},
+    {"current_a", &CoolerRecord::current, &CondenserRecord::current},
+    {"defrost_power_w", &CoolerRecord::defrostPower, nullptr},
+};
+
+std::string_view fieldOf(const CoolerRecord& record, const ModelField& field) {
+  return field.cooler ? record.*field.cooler : std::string_view();
+}
+std::string_view fieldOf(const CondenserRecord& record, const ModelField& field) {
+  return field.condenser ? record.*field.condenser : std::string_view();
+}
+
+struct CatalogOptions {
+  std::string series;
+  bool ratings = false;
+  OutputFormat format = OutputFormat::Table;
+};
+
+// Writes the chosen series in the chosen format.
+class CatalogWriter {
+ public:
+  CatalogWriter(const CatalogOptions& options, std::ostream& out) : options_(options), out_(out) {}
+
+  template <typename Record>
+  void addSeries(const selection::SeriesName& series, bool condenser, const std::vector<Record>& records,
+                 const catalog::SeriesGrid& grid) {
+    if (options_.format == OutputFormat::Json) return addJsonSeries(series, condenser, records, grid);
+    for (const Record& record : records) {
+      if (options_.ratings) {
+        addRatingRows(series, record, grid);
+        continue;
+      }
+      std::vector<std::string> row{std::string(series.shortName)};
+      for (const ModelField& field : kModelFields) row.emplace_back(fieldOf(record, field));
+      if (options_.format == OutputFormat::Csv) writeCsvRecord(out_, row);
+      else tableRows_.push_back(std::move(row));
+    }
+  }
+
+  void start() {
+    if (options_.format != OutputFormat::Csv) return;
+    std::vector<std::string> header{"series"};
+    if (options_.ratings) header.insert(header.end(), {"model", "poles", "connection", "refrigerant", "temperature", "difference", "capacity_w"});
+    else for (const ModelField& field : kModelFields) header.emplace_back(field.key);
+    writeCsvRecord(out_, header);
+  }
+
+  void finish() {
+    if (options_.format == OutputFormat::Json) out_ << json_.dump(1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+    if (options_.format != OutputFormat::Table) return;
+    std::vector<std::string> titles{"series"};
+    for (const ModelField& field : kModelFields) titles.emplace_back(field.key);
+    writeTable(out_, titles, tableRows_);
+  }
+
+ private:
+  template <typename Record>
+  void addRatingRows(const selection::SeriesName& series, const Record& record, const catalog::SeriesGrid& grid) {
+    const std::string poles(fieldOf(record, kModelFields[1])), connection(fieldOf(record, kModelFields[2]));
+    for (std::size_t table = 0; table < grid.refrigerants.size(); ++table) {
+      for (std::size_t row = 0; row < record.ratingTables[table].size(); ++row) {
+        const catalog::RatingRow rating = record.ratingTables[table][row];
+        writeCsvRecord(out_, std::vector<std::string>{std::string(series.shortName), std::string(record.modelName), poles,
+                                                      connection, std::string(grid.refrigerants[table]),
+                                                      std::string(rating.temperatureKey), std::string(rating.deltaKey),
+                                                      std::string(rating.capacityText)});
+      }
+    }
+  }
+
+  template <typename Record>
+  void addJsonSeries(const selection::SeriesName& series, bool condenser, const std::vector<Record>& records,
+                     const catalog::SeriesGrid& grid) {
+    nlohmann::ordered_json models = nlohmann::ordered_json::array();
+    for (const Record& record : records) {
+      nlohmann::ordered_json model;
+      for (const ModelField& field : kModelFields)
+        if (condenser ? field.condenser != nullptr : field.cooler != nullptr) model[std::string(field.key)] = fieldOf(record, field);
+      // Capacities in W by refrigerant, temperature difference and temperature.
+      nlohmann::ordered_json ratings;
+      for (std::size_t table = 0; table < grid.refrigerants.size(); ++table) {
+        nlohmann::ordered_json byDifference;
+        for (std::size_t row = 0; row < record.ratingTables[table].size(); ++row) {
+          const catalog::RatingRow rating = record.ratingTables[table][row];
+          byDifference[std::string(rating.deltaKey)][std::string(rating.temperatureKey)] = rating.capacityText;
+        }
+        ratings[std::string(grid.refrigerants[table])] = std::move(byDifference);
+      }
+      model["ratings_w"] = std::move(ratings);
+      models.push_back(std::move(model));
+    }
+    json_.push_back({{"series", series.shown},
+                     {"short_name", series.shortName},
+                     {"kind", condenser ? "condenser" : "cooler"},
+                     {"refrigerants", grid.refrigerants},
+                     {"temperatures", grid.temperatures},
+                     {"differences", grid.differences},
+                     {"models", std::move(models)}});
+  }
+
+  const CatalogOptions& options_;
+  std::ostream& out_;
+  std::vector<std::vector<std::string>> tableRows_;
+  nlohmann::ordered_json json_ = nlohmann::ordered_json::array();
+};
+
+void runCatalog(const CatalogOptions& options, CommandRun& run) {
+  const selection::SeriesName* only = nullptr;
+  if (!options.series.empty()) {
+    const auto read = readAnySeries(options.series);
+    if (const auto* error = std::get_if<InputError>(&read)) return reportOptionError(run, "catalog", *error);
+    only = std::get<SeriesChoice>(read).series;
+  }
+  if (options.ratings && options.format == OutputFormat::Table) {
+    run.err << "orvex-select catalog: --ratings gives csv (the json output always holds the ratings)\n";
+    run.status = kBadInput;
+    return;
+  }
+  CatalogWriter writer(options, run.out);
+  writer.start();
+  for (const selection::SeriesName& series : selection::kCoolerSeries)
+    if (!only || only == &series)
+      writer.addSeries(series, false, *selection::coolerSeriesList(series.code), selection::coolerSeriesGrid(series.code));
+  for (const selection::SeriesName& series : selection::kCondenserSeries)
+    if (!only || only == &series)
+      writer.addSeries(series, true, *selection::condenserSeriesList(series.code), catalog::kCondenserGrid);
+  writer.finish();
+}
+
+}  // namespace
+
+void setupCatalogCommand(CLI::App& app, CommandRun& run) {
+  auto options = std::make_shared<CatalogOptions>();
+  CLI::App* command = app.add_subcommand("catalog", "The models with their data, and their rating tables, for other tools");
+  command->add_option("--series", options->series, "Only this series: VP, VK-M, VK-L, KD-500 or KD-630");
+  command->add_flag("--ratings", options->ratings, "With --format csv: one line per model, refrigerant and grid point");
+  addFormatOption(*command, options->format);
+  command->callback([options, &run] { runCatalog(*options, run); });
+}
+
+}  // namespace cli

@@ -1,0 +1,40 @@
+#include <algorithm>
+#include <memory>
+
+#include "cli/equipment.h"
+
+namespace cli {
+
+const selection::ResultRow* chosenRow(const std::vector<selection::ResultRow>& rows) {
+  const auto chosen = std::find_if(rows.begin(), rows.end(), [](const selection::ResultRow& row) {
+    return row.role == selection::RowRole::Chosen;
+  });
+  return chosen == rows.end() ? nullptr : &*chosen;
+}
+
+namespace {
+
+struct SelectionOptions {
+  DutyTexts duty;
+  OutputFormat format = OutputFormat::Table;
+};
+
+void runSelection(const SelectionOptions& options, CommandRun& run, const Equipment& equipment) {
+  const auto selected = equipment.select(options.duty);
+  if (const auto* error = std::get_if<InputError>(&selected)) return reportOptionError(run, equipment.command, *error);
+  const auto& rows = std::get<Selected>(selected).rows;
+  writeResultRows(run.out, options.format, equipment.columns, rows);
+  run.status = chosenRow(rows) ? kEverySelected : kNotEverySelected;
+}
+
+}  // namespace
+
+void setupSelectionCommand(CLI::App& app, CommandRun& run, const Equipment& equipment) {
+  auto options = std::make_shared<SelectionOptions>();
+  CLI::App* command = app.add_subcommand(std::string(equipment.command), std::string(equipment.description));
+  equipment.addDutyOptions(*command, options->duty);
+  addFormatOption(*command, options->format);
+  command->callback([options, &run, &equipment] { runSelection(*options, run, equipment); });
+}
+
+}  // namespace cli

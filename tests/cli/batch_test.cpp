@@ -1,0 +1,89 @@
+// A batch file in the forms users have: UTF-8 with or without a byte-order mark, Windows-1251,
+// CR LF line ends, quoted fields, ';' as the separator, bad lines among good ones. Each line's
+// record must be what the single command says for the same duty.
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "platform/windows1251.h"
+#include "run_select.h"
+
+namespace {
+
+using testing_support::runSelect;
+
+// A line's expected record: its name, its status, and the duty the single command is given
+// (none for a bad line).
+struct Expected {
+  std::string name, status;
+  std::vector<std::string> duty;
+};
+
+const std::vector<std::string> kCoolerDuty{"cooler", "--series", "VK-M", "--refrigerant", "R404a/R507",
+                                           "--temperature", "-10", "--difference", "8", "--capacity", "5.5"};
+const std::vector<std::string> kCondenserDuty{"condenser", "--series", "KD-630", "--ambient", "32", "--difference", "10",
+                                              "--refrigerant", "R134a", "--capacity", "40", "--connection", "star",
+                                              "--poles", "4,6"};
+
+TEST(BatchTest, EveryLineIsSelectedAsTheSingleCommandSelectsIt) {
+  const std::string header = "name,series,refrigerant,temperature,ambient,difference,capacity,connection,poles";
+  const std::string cooler = ",VK-M,R404a/R507,-10,,8,5.5,,";
+  const std::string condenser = ",KD-630,R134a,,32,10,40,star,\"4,6\"";
+  const struct {
+    const char* what;
+    std::string file;
+    int status;
+    std::vector<Expected> records;
+  } cases[] = {
+      {"UTF-8, LF", header + "\n\"Камера 1, склад\"" + cooler + "\nRack" + condenser + "\n", 0,
+       {{"Камера 1, склад", "ok", kCoolerDuty}, {"Rack", "ok", kCondenserDuty}}},
+      {"UTF-8 with byte-order mark, CR LF, no last line end",
+       "\xEF\xBB\xBF" + header + "\r\nКамера" + cooler + "\r\n\r\nRack" + condenser, 0,
+       {{"Камера", "ok", kCoolerDuty}, {"Rack", "ok", kCondenserDuty}}},
+      {"Windows-1251, full series name",
+       *platform::toWindows1251(header + "\r\nКамера,ORVEX VK-M ( среднетемпературные ),R404a/R507,-10,,8,5.5,,\r\n"), 0,
+       {{"Камера", "ok", kCoolerDuty}}},
+      {"';' separated", "name;series;refrigerant;temperature;difference;capacity\nA;VK-M;R404a/R507;-10;8;5.5\n", 0,
+       {{"A", "ok", kCoolerDuty}}},
+      {"bad lines among good ones",
+       header + "\nA" + cooler + "\nB,VK-M,R404a/R507,-7,,8,5.5,,\nC" + condenser + "\nD,VP,R22,-10,,8,900,,\nE,1,2,3,4,5,6,7,8,9\n",
+       1,
+       {{"A", "ok", kCoolerDuty},
+        {"B", "error", {}},
+        {"C", "ok", kCondenserDuty},
+        {"D", "no model", {}},
+        {"E", "error", {}}}},
+  };
+  for (const auto& c : cases) {
+    const auto run = runSelect({"batch", "-", "--format", "json"}, c.file);
+    EXPECT_EQ(run.status, c.status) << c.what;
+    const auto records = nlohmann::json::parse(run.out);
+    ASSERT_EQ(records.size(), c.records.size()) << c.what << "\n" << run.out;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+      const Expected& expected = c.records[i];
+      EXPECT_EQ(records[i]["name"], expected.name) << c.what;
+      EXPECT_EQ(records[i]["status"], expected.status) << c.what;
+      if (expected.duty.empty()) {
+        // A bad line's message says which line and column, and stands on standard error too.
+        const std::string message = records[i]["message"];
+        if (expected.status == "error") {
+          EXPECT_TRUE(message.starts_with("line " + std::to_string(int(records[i]["line"])))) << message;
+          EXPECT_NE(run.err.find(message), std::string::npos) << c.what << ": " << message;
+        }
+        continue;
+      }
+      std::vector<std::string> duty = expected.duty;
+      duty.insert(duty.end(), {"--format", "json"});
+      const auto single = nlohmann::json::parse(runSelect(duty).out);
+      for (const auto& row : single["rows"]) {
+        const std::string prefix = row["role"] == "chosen" ? "" : std::string(row["role"]) + "_";
+        EXPECT_EQ(records[i][prefix + "model"], row["model"]) << c.what;
+        EXPECT_EQ(records[i][prefix + "capacity_kw"], row["capacity_kw"]) << c.what;
+        EXPECT_EQ(records[i][prefix + "deviation_percent"], row["deviation_percent"]) << c.what;
+      }
+    }
+  }
+}
+
+}  // namespace
