@@ -23,7 +23,7 @@ cmake -S . -B build-i386 -DCMAKE_TOOLCHAIN_FILE=cmake/linux-i386.cmake -DORVEX_C
 cmake --build build-i386 -j2
 ctest --test-dir build-i386 --output-on-failure
 
-bash scripts/windows/test.sh build/app/orvex-selection "${site[@]#-DORVEX_SITE_ADDRESS=}"
+bash scripts/windows/test.sh build "${site[@]#-DORVEX_SITE_ADDRESS=}"
 
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVEX_FUZZ=ON -DORVEX_BENCH=OFF "${site[@]}" \
   -DCMAKE_CXX_COMPILER=clang++ >/dev/null

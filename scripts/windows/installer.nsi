@@ -1,9 +1,11 @@
 ; The Windows installer of ORVEX-selection, made with NSIS:
-;   makensis -DEXE=<orvex-selection.exe> -DOUTFILE=<setup.exe> -DVERSION=<x.y.z> -DICON=<.ico>
-;            [-DWIN64, for a 64-bit program] installer.nsi
-; The program goes into Program Files; its Start-menu shortcut starts it in the user's own
-; folder "Documents\ORVEX-selection", where it writes its reports, drawings and contact
-; details. The uninstaller removes the program and the shortcut and leaves that folder alone.
+;   makensis -DEXE=<orvex-selection.exe> -DCONSOLE_EXE=<orvex-select.exe> -DOUTFILE=<setup.exe>
+;            -DVERSION=<x.y.z> -DICON=<.ico> [-DWIN64, for 64-bit programs] installer.nsi
+; The programs go into Program Files: the desktop program and beside it the console program
+; orvex-select for scripted and batch selections. The desktop program's Start-menu shortcut
+; starts it in the user's own folder "Documents\ORVEX-selection", where it writes its reports,
+; drawings and contact details. The uninstaller removes the programs and the shortcut and
+; leaves that folder alone.
 !ifdef WIN64
   Target amd64-unicode  ; a 64-bit installer for the 64-bit program
 !else
@@ -36,6 +38,7 @@ RequestExecutionLevel admin
 Section "${PRODUCT}"
   SetOutPath "$INSTDIR"
   File "/oname=orvex-selection.exe" "${EXE}"
+  File "/oname=orvex-select.exe" "${CONSOLE_EXE}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
   ; The shortcut's working folder is where the program writes its files.
@@ -58,6 +61,7 @@ Section "Uninstall"
   SetShellVarContext current
   Delete "$SMPROGRAMS\${PRODUCT}.lnk"
   Delete "$INSTDIR\orvex-selection.exe"
+  Delete "$INSTDIR\orvex-select.exe"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows programs, built and checked in every test run:
-#   scripts/windows/test.sh <Linux program> <site address>
+#   scripts/windows/test.sh <Linux build folder> <site address>
 # Builds the 32-bit and the 64-bit program with their installers (the libraries from the
 # cache, see build-deps.sh); checks each program and installer as a file that every Windows
 # from 7 on can run (tests/windows/pe_check.sh); runs the 64-bit installer, the program
@@ -10,7 +10,7 @@
 # 32-bit x86 code (scripts/test.sh).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-linux_program="$(realpath "$1")"
+linux_build="$(realpath "$1")"
 site="$2"
 version="$(sed -n 's/^project(orvex_selection VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
 
@@ -21,8 +21,9 @@ for target in i686-w64-mingw32:win32:i386 x86_64-w64-mingw32:win64:x86-64; do
   ORVEX_WINDOWS_TRIPLE="$triple" bash scripts/windows/build.sh "$build" -DORVEX_SITE_ADDRESS="$site"
   echo "$platform: built in $((SECONDS - started)) s"
   bash tests/windows/pe_check.sh "$build/app/orvex-selection.exe" "$machine"
+  bash tests/windows/pe_check.sh "$build/cli/orvex-select.exe" "$machine" console
   bash tests/windows/pe_check.sh "$build/orvex-selection-$version-$platform-setup.exe" "$machine"
 done
 
-bash tests/windows/wine_check.sh "$linux_program" "build-win64/orvex-selection-$version-win64-setup.exe" \
+bash tests/windows/wine_check.sh "$linux_build" "build-win64/orvex-selection-$version-win64-setup.exe" \
   build-win64/app/orvex-selection.exe build-win64/wine-check "$site"

@@ -4,12 +4,14 @@
 # is started through that shortcut (in the user's own folder "Documents\ORVEX-selection") and
 # goes through the whole on-screen scenario (tests/windows/scenario.sh); the Linux program
 # goes through the same scenario, and the files both wrote (report page and its pictures,
-# contact details, drawing) must be the same byte for byte; last the uninstaller removes the
-# program and its shortcut and leaves the user's folder.
-# Usage: wine_check.sh <Linux program> <...-win64-setup.exe> <orvex-selection.exe> <work dir> <site address>
+# contact details, drawing) must be the same byte for byte; the installed console program
+# answers a batch file as the Linux one does, byte for byte; last the uninstaller removes the
+# programs and the shortcut and leaves the user's folder.
+# Usage: wine_check.sh <Linux build folder> <...-win64-setup.exe> <orvex-selection.exe> <work dir> <site address>
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-linux_program="$(realpath "$1")"
+linux_program="$(realpath "$1/app/orvex-selection")"
+linux_console="$(realpath "$1/cli/orvex-select")"
 setup="$(realpath "$2")"
 exe="$(realpath "$3")"
 work="$(realpath -m "$4")"
@@ -58,11 +60,25 @@ for file in orvex-selection.htm orvex-selection.png favicon.ico orvex-selection.
 done
 echo "the report page, its pictures, the contact details and the drawing are the same on Windows and on Linux"
 
+# The console program: a batch of air coolers and condensers with Cyrillic names and a bad
+# line, as JSON and as a table; the same bytes and the same exit status (1: a line failed).
+for format in json table; do
+  "$wine" "$installed/orvex-select.exe" batch "$(winepath -w "$here/duties.csv" 2>/dev/null)" --format "$format" \
+    >"$work/batch-windows.$format" 2>"$work/batch-windows.err" && status=0 || status=$?
+  "$linux_console" batch "$here/duties.csv" --format "$format" >"$work/batch-linux.$format" 2>/dev/null &&
+    linux_status=0 || linux_status=$?
+  [ "$status" = "$linux_status" ] || fail "orvex-select.exe ended with $status, the Linux one with $linux_status"
+  cmp "$work/batch-windows.$format" "$work/batch-linux.$format" ||
+    fail "orvex-select.exe's $format differs from the Linux one's"
+done
+echo "orvex-select.exe answers the batch as the Linux program does (exit status $status)"
+
 "$wine" "$installed/uninstall.exe" /S >"$work/uninstall.log" 2>&1
 "$wineserver" --wait
 sleep 2  # the uninstaller finishes from a copy of itself
 "$wineserver" --wait
 [ -e "$installed/orvex-selection.exe" ] && fail "the uninstaller left the program"
+[ -e "$installed/orvex-select.exe" ] && fail "the uninstaller left the console program"
 [ -e "$shortcut" ] && fail "the uninstaller left the shortcut"
 cmp "$user_folder/orvex-selection.ini" "$work/linux/orvex-selection.ini" || fail "the uninstaller touched the user's files"
 echo "PASS: the Windows program installed, used and uninstalled under Wine"
