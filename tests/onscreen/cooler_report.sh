@@ -2,8 +2,7 @@
 # The real program from start to report: the splash, the main window, the air cooler window,
 # a selection with its coloured rows, and "Протокол подбора" on the chosen row, which writes
 # orvex-selection.htm into the program's folder and hands it to the desktop's opener (here a
-# stand-in xdg-open that only notes what it was given). Runs the Linux program, and the
-# Windows one under Wine through a launcher script (tests/windows/wine_check.sh).
+# stand-in xdg-open that only notes what it was given).
 source "$(dirname "$0")/lib.sh" "$@"
 mkdir -p "$WORK/bin"
 cat >"$WORK/bin/xdg-open" <<SCRIPT
@@ -15,15 +14,7 @@ export PATH="$WORK/bin:$PATH"
 start_screen
 start_program
 
-# The splash, centred on the screen; a program under Wine takes a while to come up.
-for attempt in $(seq 200); do
-  import -window root "$WORK/splash.png"
-  d=$(region_difference splash $(( (1280 - 455) / 2 )) $(( (1024 - 297) / 2 )) "$PICTURES/splash.png")
-  awk "BEGIN { exit !($d < 0.08) }" && break
-  [ "$attempt" -eq 200 ] && fail "the splash picture never showed (difference $d)"
-  sleep 0.2
-done
-log "splash on screen (difference $d)"
+wait_for_splash
 
 open_selection_window "Подбор воздухоохладителя" 200 400 opened
 fill_cooler_form

@@ -111,6 +111,20 @@ wait_for_picture() { # shot x y picture
   fail "picture $(basename "$4") never painted below $2,$3"
 }
 
+# Waits for the splash picture, centred on the screen (up to 40 s: a program under Wine takes a
+# while to come up).
+wait_for_splash() {
+  local attempt d
+  for attempt in $(seq 200); do
+    import -window root "$WORK/splash.png"
+    d=$(region_difference splash $(( (1280 - 455) / 2 )) $(( (1024 - 297) / 2 )) "$PICTURES/splash.png")
+    awk "BEGIN { exit !($d < 0.08) }" && break
+    [ "$attempt" -eq 200 ] && fail "the splash picture never showed (difference $d)"
+    sleep 0.2
+  done
+  log "splash on screen (difference $d)"
+}
+
 # Clicks the middle of a gadget given in the coordinates of a window's client area at $x, $top.
 click_at() { xdotool mousemove $(( x + $1 )) $(( top + $2 )) click 1; sleep 0.3; }
 

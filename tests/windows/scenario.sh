@@ -46,14 +46,7 @@ trap 'stop_site; stop_all' EXIT
 start_site
 start_program
 
-for attempt in $(seq 200); do  # a program under Wine takes a while to come up
-  import -window root "$WORK/splash.png"
-  d=$(region_difference splash $(( (1280 - 455) / 2 )) $(( (1024 - 297) / 2 )) "$PICTURES/splash.png")
-  awk "BEGIN { exit !($d < 0.08) }" && break
-  [ "$attempt" -eq 200 ] && fail "the splash picture never showed (difference $d)"
-  sleep 0.2
-done
-log "splash on screen (difference $d)"
+wait_for_splash
 
 wait_opened() { # text
   for _ in $(seq 100); do grep -qF "$1" "$WORK/opened.txt" 2>/dev/null && return 0; sleep 0.1; done
