@@ -11,13 +11,13 @@ subsystem="${3:-gui}"
 fail() { echo "FAIL: $(basename "$exe"): $*" >&2; exit 1; }
 
 case "$machine" in
-  i386) format='PE32 executable'; objdump=i686-w64-mingw32-objdump ;;
-  x86-64) format='PE32+ executable'; objdump=x86_64-w64-mingw32-objdump ;;
+  i386) format='PE32 executable' file_machine='Intel 80386' objdump=i686-w64-mingw32-objdump ;;
+  x86-64) format='PE32+ executable' file_machine='x86-64' objdump=x86_64-w64-mingw32-objdump ;;
   *) fail "unknown machine $machine" ;;
 esac
 [ "$subsystem" = gui ] && kind='(GUI)' || kind='(console)'
 description="$(file -b "$exe")"
-[[ "$description" == "$format $kind"*"$machine"* ]] || fail "is '$description', not a $format $kind for $machine"
+[[ "$description" == "$format $kind $file_machine"* ]] || fail "is '$description', not a $format $kind for $machine"
 
 system_dlls=(advapi32.dll bcrypt.dll comctl32.dll comdlg32.dll crypt32.dll gdi32.dll kernel32.dll
   msvcrt.dll ole32.dll oleacc.dll oleaut32.dll shell32.dll shlwapi.dll user32.dll uxtheme.dll
