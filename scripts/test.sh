@@ -11,25 +11,32 @@
 # site on 127.0.0.1 (the latter on that very port).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+done_with() { echo "test.sh: $1 done at $((SECONDS / 60)) min $((SECONDS % 60)) s"; }
 bash scripts/bootstrap.sh
+done_with "setting up the machine"
 site=(-DORVEX_SITE_ADDRESS=http://127.0.0.1:47609)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "${site[@]}" >/dev/null
 cmake --build build -j2
-ctest --test-dir build --output-on-failure
+ctest --test-dir build --output-on-failure -j2
+done_with "the Linux program's tests"
 
 # The pure cores as 32-bit x86 code, the arithmetic of the 32-bit Windows program, under qemu-user.
 cmake -S . -B build-i386 -DCMAKE_TOOLCHAIN_FILE=cmake/linux-i386.cmake -DORVEX_CORES_ONLY=ON \
   -DORVEX_TESTS=ON -DCMAKE_BUILD_TYPE=Release "${site[@]}" >/dev/null
 cmake --build build-i386 -j2
-ctest --test-dir build-i386 --output-on-failure
+ctest --test-dir build-i386 --output-on-failure -j2
+done_with "the cores as 32-bit x86 code"
 
 bash scripts/windows/test.sh build "${site[@]#-DORVEX_SITE_ADDRESS=}"
+done_with "the Windows programs"
 
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVEX_FUZZ=ON -DORVEX_BENCH=OFF "${site[@]}" \
   -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build build-fuzz -j2 --target fuzzers
 bash fuzz/run.sh build-fuzz 10
+done_with "the fuzzers"
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVEX_SANITIZE=ON -DORVEX_BENCH=OFF "${site[@]}" >/dev/null
 cmake --build build-asan -j2
-(source tests/sanitizers/options.sh && ctest --test-dir build-asan --output-on-failure)
+(source tests/sanitizers/options.sh && ctest --test-dir build-asan --output-on-failure -j2)
+done_with "the tests under the sanitizers"

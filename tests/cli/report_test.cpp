@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/windows1251.h"
+#include "selection/condenser_window_ids.h"
+#include "selection/cooler_window_ids.h"
 #include "selection/form_layout.h"
 #include "selection/window_numbers.h"
 #include "support/program_test.h"
@@ -25,25 +27,63 @@ struct ReportCase {
   std::vector<std::string> command;
 };
 
+using namespace selection;
+
 const ReportCase kCases[] = {
-    {"cooler with every limit", selection::kCoolerWindow, selection::kCoolerArea, 27, 31, 30,
-     {{Step::Choose, 18, "ORVEX VK-M ( среднетемпературные )"}, {Step::Choose, 21, "-10"}, {Step::Choose, 22, "8"},
-      {Step::Choose, 13, "R404a/R507"}, {Step::Type, 14, "5.5"}, {Step::Type, 23, "12"}, {Step::Type, 24, "2000"},
-      {Step::Type, 25, "600"}, {Step::Type, 28, "Склад №3 & <Холод>"}, {Step::Type, 29, "Иванов И. И."}},
-     {"report", "cooler", "--series", "VK-M", "--temperature", "-10", "--difference", "8", "--refrigerant",
-      "R404a/R507", "--capacity", "5.5", "--air-throw", "12", "--length", "2000", "--width", "600", "--project",
-      "Склад №3 & <Холод>", "--contact", "Иванов И. И."}},
-    {"cooler without limits", selection::kCoolerWindow, selection::kCoolerArea, 27, 31, 30,
-     {{Step::Choose, 18, "ORVEX VP"}, {Step::Choose, 21, "-31"}, {Step::Choose, 22, "5"}, {Step::Choose, 13, "R22"},
-      {Step::Type, 14, "0.3"}},
+    {"cooler with every limit",
+     selection::kCoolerWindow,
+     selection::kCoolerArea,
+     cooler::kResultList,
+     cooler::kReportButton,
+     cooler::kSelectButton,
+     {{Step::Choose, cooler::kSeries, "ORVEX VK-M ( среднетемпературные )"},
+      {Step::Choose, cooler::kEvaporatingTemperature, "-10"},
+      {Step::Choose, cooler::kTemperatureDifference, "8"},
+      {Step::Choose, cooler::kRefrigerant, "R404a/R507"},
+      {Step::Type, cooler::kRequiredCapacity, "5.5"},
+      {Step::Type, cooler::kMinAirThrow, "12"},
+      {Step::Type, cooler::kMaxLength, "2000"},
+      {Step::Type, cooler::kMaxWidth, "600"},
+      {Step::Type, cooler::kProject, "Склад №3 & <Холод>"},
+      {Step::Type, cooler::kContactPerson, "Иванов И. И."}},
+     {"report",        "cooler",      "--series",     "VK-M",
+      "--temperature", "-10",         "--difference", "8",
+      "--refrigerant", "R404a/R507",  "--capacity",   "5.5",
+      "--air-throw",   "12",          "--length",     "2000",
+      "--width",       "600",         "--project",    "Склад №3 & <Холод>",
+      "--contact",     "Иванов И. И."}},
+    {"cooler without limits",
+     selection::kCoolerWindow,
+     selection::kCoolerArea,
+     cooler::kResultList,
+     cooler::kReportButton,
+     cooler::kSelectButton,
+     {{Step::Choose, cooler::kSeries, "ORVEX VP"},
+      {Step::Choose, cooler::kEvaporatingTemperature, "-31"},
+      {Step::Choose, cooler::kTemperatureDifference, "5"},
+      {Step::Choose, cooler::kRefrigerant, "R22"},
+      {Step::Type, cooler::kRequiredCapacity, "0.3"}},
      {"report", "cooler", "--series", "VP", "--temperature", "-31", "--difference", "5", "--refrigerant", "R22",
       "--capacity", "0.3"}},
-    {"condenser, star, noise limit", selection::kCondenserWindow, selection::kCondenserArea, 52, 54, 53,
-     {{Step::Choose, 41, "ORVEX KD-500"}, {Step::Choose, 35, "32"}, {Step::Choose, 36, "10"}, {Step::Choose, 40, "R407a"},
-      {Step::Type, 39, "35"}, {Step::Type, 43, "40"}, {Step::Click, 44, ""}, {Step::Type, 49, "Rack A"}},
+    {"condenser, star, noise limit",
+     selection::kCondenserWindow,
+     selection::kCondenserArea,
+     condenser::kResultList,
+     condenser::kReportButton,
+     condenser::kSelectButton,
+     {{Step::Choose, condenser::kSeries, "ORVEX KD-500"},
+      {Step::Choose, condenser::kAmbientTemperature, "32"},
+      {Step::Choose, condenser::kTemperatureDifference, "10"},
+      {Step::Choose, condenser::kRefrigerant, "R407a"},
+      {Step::Type, condenser::kRequiredHeatRejection, "35"},
+      {Step::Type, condenser::kNoiseLimit, "40"},
+      {Step::Click, condenser::kStarConnection, ""},
+      {Step::Type, condenser::kProject, "Rack A"}},
      {"report", "condenser", "--series", "KD-500", "--ambient", "32", "--difference", "10", "--refrigerant", "R407a",
       "--capacity", "35", "--noise", "40", "--connection", "star", "--project", "Rack A"}},
 };
+
+void PrintTo(const ReportCase& c, std::ostream* os) { *os << c.name; }
 
 class ReportTest : public testing_support::ProgramTest, public ::testing::WithParamInterface<ReportCase> {};
 
