@@ -42,7 +42,10 @@ using BatchRecord = std::array<std::string, kBatchFieldCount>;
 // Writes the records as they come, so nothing is kept.
 class RecordWriter {
  public:
-  RecordWriter(std::ostream& out, OutputFormat format) : out_(out), format_(format) {
+  RecordWriter(std::ostream& out, OutputFormat format) : out_(out), format_(format) {}
+  // The opening (JSON's bracket, the CSV header, the table's titles), once the input's header
+  // has been accepted: a refused file writes nothing to the output.
+  void begin() {
     if (format_ == OutputFormat::Json) out_ << "[";
     if (format_ == OutputFormat::Csv) writeCsvRecord(out_, std::vector<std::string>(kBatchKeys.begin(), kBatchKeys.end()));
     if (format_ == OutputFormat::Table) writeTableLine(std::vector<std::string>(kTableTitles.begin(), kTableTitles.end()));
@@ -137,8 +140,11 @@ class Batch {
   }
 
   void finish() {
-    if (!header_) fatal("the file holds no header line naming its columns");
-    writer_.finish();
+    if (header_) {
+      writer_.finish();
+    } else if (run_.status != kBadInput) {
+      fatal("the file holds no header line naming its columns");
+    }
   }
 
  private:
@@ -172,6 +178,7 @@ class Batch {
       }
     }
     header_ = std::move(columns);
+    writer_.begin();
     return true;
   }
 

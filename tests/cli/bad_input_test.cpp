@@ -57,6 +57,9 @@ TEST(BadInputTest, NamesWhatIsWrongAndWhatIsAccepted) {
     const std::string& said = c.status == 0 ? run.out : run.err;
     EXPECT_EQ(run.status, c.status) << c.arguments.front() << " " << run.err;
     EXPECT_NE(said.find(c.said), std::string::npos) << "said: " << said << "\nexpected: " << c.said;
+    if (c.status == 2) {
+      EXPECT_EQ(run.out, "") << "refused input still wrote: " << run.out;
+    }
   }
 }
 
