@@ -1,6 +1,6 @@
 // The GTK-only parts of the backend on the MSW port: the native Windows controls already fit
-// the pixel layout in the system's UI font and report their own focus losses, so there is
-// nothing to do.
+// the pixel layout in the system's UI font and report their own focus losses, so most of it
+// does nothing.
 
 #include "gui/wx/wx_gtk.h"
 
@@ -8,6 +8,9 @@
 
 namespace gui::wx {
 
+// Frames are classic transparent group boxes, painted after the gadgets placed over them.
+// wxWidgets' own painting of a group box fills its inside around the controls it finds, and
+// leaves buttons made after the box unpainted until they are clicked.
 void prepareProcess() { wxSystemOptions::SetOption("msw.staticbox.optimized-paint", 0); }
 
 void installStyleSheet() {}
