@@ -17,7 +17,7 @@ done_with "setting up the machine"
 site=(-DORVEX_SITE_ADDRESS=http://127.0.0.1:47609)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "${site[@]}" >/dev/null
 cmake --build build -j2
-ctest --test-dir build --output-on-failure -j2
+ctest --test-dir build --output-on-failure
 done_with "the Linux program's tests"
 
 # The pure cores as 32-bit x86 code, the arithmetic of the 32-bit Windows program, under qemu-user.
@@ -40,5 +40,5 @@ done_with "the fuzzers"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" \
   -DORVEX_SANITIZE=ON -DORVEX_BENCH=OFF "${site[@]}" >/dev/null
 cmake --build build-asan -j2
-(source tests/sanitizers/options.sh && ctest --test-dir build-asan --output-on-failure -j2)
+(source tests/sanitizers/options.sh && ctest --test-dir build-asan --output-on-failure)
 done_with "the tests under the sanitizers"
