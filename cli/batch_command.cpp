@@ -83,8 +83,8 @@ void putRow(BatchRecord& record, int model, const selection::ResultRow& row) {
   record[model + 2] = row.cells[2];
 }
 
-void putRows(BatchRecord& record, const std::vector<selection::ResultRow>& rows) {
-  for (const selection::ResultRow& row : rows) {
+void putSelected(BatchRecord& record, const Selected& selected) {
+  for (const selection::ResultRow& row : selected.rows) {
     switch (row.role) {
       case selection::RowRole::Smaller: putRow(record, kSmallerModel, row); break;
       case selection::RowRole::Chosen: putRow(record, kModel, row); break;
@@ -93,7 +93,7 @@ void putRows(BatchRecord& record, const std::vector<selection::ResultRow>& rows)
     }
   }
   record[kStatus] = record[kModel].empty() ? "no model" : "ok";
-  if (record[kModel].empty()) record[kMessage] = "no model covers the duty";
+  record[kMessage] = selected.noCoverReason;
 }
 
 struct BatchOptions {
@@ -130,9 +130,9 @@ class Batch {
       return true;
     }
     if (const auto* cooler = std::get_if<selection::CoolerFormTexts>(&read)) {
-      putRows(record, selection::selectCoolers(*cooler));
+      putSelected(record, selectedCooler(*cooler));
     } else {
-      putRows(record, selection::selectCondensers(std::get<selection::CondenserFormTexts>(read)));
+      putSelected(record, selectedCondenser(std::get<selection::CondenserFormTexts>(read)));
     }
     if (record[kModel].empty()) run_.status = kNotEverySelected;
     writer_.write(record);

@@ -22,11 +22,17 @@ void addCondenserOptions(CLI::App& command, DutyTexts& duty) {
 std::variant<Selected, InputError> selectCondenser(const DutyTexts& duty) {
   auto read = readCondenserDuty(duty);
   if (auto* error = std::get_if<InputError>(&read)) return *error;
-  const auto& form = std::get<selection::CondenserFormTexts>(read);
-  return Selected{selection::selectCondensers(form), selection::condenserReportConditions(form)};
+  return selectedCondenser(std::get<selection::CondenserFormTexts>(read));
 }
 
 }  // namespace
+
+Selected selectedCondenser(const selection::CondenserFormTexts& form) {
+  Selected selected{selection::selectCondensers(form), selection::condenserReportConditions(form), ""};
+  if (!chosenRow(selected.rows))
+    selected.noCoverReason = noCoverReason(selection::largestCondenser(form), form.requiredHeatRejection);
+  return selected;
+}
 
 const Equipment kCondenserEquipment{
     .command = "condenser",

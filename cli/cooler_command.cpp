@@ -24,11 +24,17 @@ void addCoolerOptions(CLI::App& command, DutyTexts& duty) {
 std::variant<Selected, InputError> selectCooler(const DutyTexts& duty) {
   auto read = readCoolerDuty(duty);
   if (auto* error = std::get_if<InputError>(&read)) return *error;
-  const auto& form = std::get<selection::CoolerFormTexts>(read);
-  return Selected{selection::selectCoolers(form), selection::coolerReportConditions(form)};
+  return selectedCooler(std::get<selection::CoolerFormTexts>(read));
 }
 
 }  // namespace
+
+Selected selectedCooler(const selection::CoolerFormTexts& form) {
+  Selected selected{selection::selectCoolers(form), selection::coolerReportConditions(form), ""};
+  if (!chosenRow(selected.rows))
+    selected.noCoverReason = noCoverReason(selection::largestCooler(form), form.requiredCapacity);
+  return selected;
+}
 
 const Equipment kCoolerEquipment{
     .command = "cooler",

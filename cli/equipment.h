@@ -14,15 +14,23 @@
 #include "cli/duty_input.h"
 #include "cli/result_rows.h"
 #include "report/report_page.h"
+#include "selection/condenser_selection.h"
+#include "selection/cooler_selection.h"
 #include "selection/selection_core.h"
 
 namespace cli {
 
-// A duty selected: the rows the window would list, and the form's texts its report shows.
+// A duty selected: the rows the window would list, the form's texts its report shows, and why
+// no model covers the duty (empty when one does).
 struct Selected {
   std::vector<selection::ResultRow> rows;
   std::vector<std::string> reportConditions;
+  std::string noCoverReason;
 };
+
+// The selections of the forms' texts, with the reason when no model covers.
+Selected selectedCooler(const selection::CoolerFormTexts& form);
+Selected selectedCondenser(const selection::CondenserFormTexts& form);
 
 struct Equipment {
   std::string_view command;      // "cooler", "condenser"

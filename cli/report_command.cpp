@@ -29,7 +29,7 @@ void runReport(const ReportOptions& options, CommandRun& run, const Equipment& e
   const Selected& selection = std::get<Selected>(selected);
   const selection::ResultRow* chosen = chosenRow(selection.rows);
   if (!chosen) {
-    run.err << "orvex-select report: no model covers the duty; no report written\n";
+    run.err << "orvex-select report: " << selection.noCoverReason << "; no report written\n";
     run.status = kNotEverySelected;
     return;
   }

@@ -1,7 +1,10 @@
 #include "cli/result_rows.h"
 
+#include <cctype>
+
 #include <nlohmann/json.hpp>
 
+#include "platform/number_text.h"
 #include "selection/condenser_selection.h"
 #include "selection/cooler_selection.h"
 
@@ -32,12 +35,23 @@ std::string_view roleName(RowRole role) {
   return "none";
 }
 
+std::string noCoverReason(const std::optional<selection::LargestModel>& largest, std::string_view requiredKilowatts) {
+  std::string reason = "no model covers the duty; ";
+  if (!largest) return reason + "the limits leave no model";
+  if (!(platform::textToFloat(requiredKilowatts) > 0)) return reason + "the required capacity is not above 0";
+  return reason + "the largest, " + largest->modelName + ", gives " +
+         selection::capacityKilowattText(largest->capacityWatts) + " kW here";
+}
+
 void writeResultRows(std::ostream& out, OutputFormat format, const ResultColumns& columns,
-                     const std::vector<ResultRow>& rows) {
+                     const std::vector<ResultRow>& rows, std::string_view noCoverReason) {
   switch (format) {
     case OutputFormat::Table: {
       if (rows.size() == 1 && rows[0].role == RowRole::Nothing) {
-        out << "No model covers the duty.\n";
+        // The reason as a sentence of its own: "No model covers the duty; …."
+        std::string sentence(noCoverReason.empty() ? "no model covers the duty" : noCoverReason);
+        sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));
+        out << sentence << ".\n";
         return;
       }
       std::vector<std::string> titles{"row"};
@@ -69,7 +83,9 @@ void writeResultRows(std::ostream& out, OutputFormat format, const ResultColumns
           object[std::string(columns.keys[column])] = row.cells[column];
         list.push_back(std::move(object));
       }
-      out << nlohmann::ordered_json{{"rows", std::move(list)}}.dump(2) << '\n';
+      nlohmann::ordered_json document{{"rows", std::move(list)}};
+      if (!noCoverReason.empty()) document["message"] = noCoverReason;
+      out << document.dump(2) << '\n';
       return;
     }
   }

@@ -4,7 +4,9 @@
 // covers the duty) first.
 
 #include <array>
+#include <optional>
 #include <ostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,7 +27,14 @@ extern const ResultColumns kCondenserColumns;
 // "smaller", "chosen", "larger" or "none".
 std::string_view roleName(selection::RowRole role);
 
+// Why no model covers a duty: the largest model the limits leave and its capacity at the duty's
+// grid point ("the largest, VK-M 340A31, gives 7.200 kW here"), or that the limits leave no
+// model, or that the requirement (kW, as the form's text) is not above 0.
+std::string noCoverReason(const std::optional<selection::LargestModel>& largest, std::string_view requiredKilowatts);
+
+// The rows; when no model covers, the table says so with the reason, and JSON adds it as
+// "message".
 void writeResultRows(std::ostream& out, OutputFormat format, const ResultColumns& columns,
-                     const std::vector<selection::ResultRow>& rows);
+                     const std::vector<selection::ResultRow>& rows, std::string_view noCoverReason);
 
 }  // namespace cli

@@ -22,9 +22,9 @@ struct SelectionOptions {
 void runSelection(const SelectionOptions& options, CommandRun& run, const Equipment& equipment) {
   const auto selected = equipment.select(options.duty);
   if (const auto* error = std::get_if<InputError>(&selected)) return reportOptionError(run, equipment.command, *error);
-  const auto& rows = std::get<Selected>(selected).rows;
-  writeResultRows(run.out, options.format, equipment.columns, rows);
-  run.status = chosenRow(rows) ? kEverySelected : kNotEverySelected;
+  const Selected& result = std::get<Selected>(selected);
+  writeResultRows(run.out, options.format, equipment.columns, result.rows, result.noCoverReason);
+  run.status = chosenRow(result.rows) ? kEverySelected : kNotEverySelected;
 }
 
 }  // namespace

@@ -18,6 +18,11 @@ bool removedByLimits(const catalog::CondenserRecord& record, const CondenserInpu
          (record.poles == "8" && !inputs.eightPolesAllowed);
 }
 
+// The limits of the inputs as a filter over records.
+auto limitsOf(const CondenserInputs& inputs) {
+  return [&inputs](const catalog::CondenserRecord& record) { return removedByLimits(record, inputs); };
+}
+
 ResultCells catalogTexts(const catalog::CondenserRecord& record) {
   ResultCells cells;
   cells[0] = record.modelName;
@@ -84,10 +89,12 @@ std::vector<ResultRow> selectCondensers(const CondenserFormTexts& form) {
 
 std::vector<ResultRow> selectCondensers(const CondenserInputs& inputs,
                                         const std::vector<catalog::CondenserRecord>* series) {
-  return selectFromSeries(
-      inputs, series, catalog::kCondenserGrid,
-      [&](const catalog::CondenserRecord& record) { return removedByLimits(record, inputs); },
-      catalogTexts);
+  return selectFromSeries(inputs, series, catalog::kCondenserGrid, limitsOf(inputs), catalogTexts);
+}
+
+std::optional<LargestModel> largestCondenser(const CondenserFormTexts& form) {
+  const CondenserInputs inputs = condenserInputs(form);
+  return largestOfSeries(inputs, condenserSeriesList(inputs.seriesCode), catalog::kCondenserGrid, limitsOf(inputs));
 }
 
 }  // namespace selection

@@ -3,6 +3,7 @@
 // the allowed fan variants within the noise limit, that covers the required heat rejection,
 // between its neighbours.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -77,5 +78,9 @@ std::vector<ResultRow> selectCondensers(const CondenserFormTexts& form);
 // the chosen model is not shown), or the one empty row when no model qualifies.
 std::vector<ResultRow> selectCondensers(const CondenserInputs& inputs,
                                         const std::vector<catalog::CondenserRecord>* series);
+
+// The largest model of the series that the form's limits leave, with its capacity at the form's
+// grid point; nothing when the limits leave no model (or no series is chosen).
+std::optional<LargestModel> largestCondenser(const CondenserFormTexts& form);
 
 }  // namespace selection

@@ -13,6 +13,11 @@ bool outsideLimits(const catalog::CoolerRecord& record, const CoolerInputs& inpu
          platform::textToFloat(record.width) > inputs.maxWidth;
 }
 
+// The limits of the inputs as a filter over records.
+auto limitsOf(const CoolerInputs& inputs) {
+  return [&inputs](const catalog::CoolerRecord& record) { return outsideLimits(record, inputs); };
+}
+
 ResultCells catalogTexts(const catalog::CoolerRecord& record) {
   ResultCells cells;
   cells[0] = record.modelName;
@@ -77,9 +82,13 @@ std::vector<ResultRow> selectCoolers(const CoolerFormTexts& form) {
 
 std::vector<ResultRow> selectCoolers(const CoolerInputs& inputs,
                                      const std::vector<catalog::CoolerRecord>* series) {
-  return selectFromSeries(
-      inputs, series, coolerSeriesGrid(inputs.seriesCode),
-      [&](const catalog::CoolerRecord& record) { return outsideLimits(record, inputs); }, catalogTexts);
+  return selectFromSeries(inputs, series, coolerSeriesGrid(inputs.seriesCode), limitsOf(inputs), catalogTexts);
+}
+
+std::optional<LargestModel> largestCooler(const CoolerFormTexts& form) {
+  const CoolerInputs inputs = coolerInputs(form);
+  return largestOfSeries(inputs, coolerSeriesList(inputs.seriesCode), coolerSeriesGrid(inputs.seriesCode),
+                         limitsOf(inputs));
 }
 
 }  // namespace selection

@@ -2,6 +2,7 @@
 // The air cooler selection: from the design conditions, the smallest model of one series that
 // covers the required capacity within the installation limits, between its neighbours.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,5 +71,9 @@ std::vector<ResultRow> selectCoolers(const CoolerFormTexts& form);
 // or the one empty row when no model qualifies.
 std::vector<ResultRow> selectCoolers(const CoolerInputs& inputs,
                                      const std::vector<catalog::CoolerRecord>* series);
+
+// The largest model of the series that the form's limits leave, with its capacity at the form's
+// grid point; nothing when the limits leave no model (or no series is chosen).
+std::optional<LargestModel> largestCooler(const CoolerFormTexts& form);
 
 }  // namespace selection

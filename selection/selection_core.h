@@ -94,17 +94,15 @@ std::vector<ResultRow> chooseAmongNeighbours(std::vector<Record>& copy, float re
   return rows;
 }
 
-// The whole selection over one series (nothing when `series` is null): a copy of the records
-// that `removed` does not reject, in catalog order; each one's capacity looked up in the table
-// of the inputs' refrigerant (no table for an unknown refrigerant: capacities stay 0) at the
-// inputs' keys; then the choice among neighbours. `Inputs` has refrigerant, requiredWatts,
-// temperatureKey and deltaKey.
-template <typename Inputs, typename Record, typename Removed, typename Describe>
-std::vector<ResultRow> selectFromSeries(const Inputs& inputs, const std::vector<Record>* series,
-                                        const catalog::SeriesGrid& grid, Removed removed,
-                                        Describe describe) {
-  if (!series) return std::vector<ResultRow>(1);
+// The working copy of one series (empty when `series` is null): the records that `removed` does
+// not reject, in catalog order, each one's capacity looked up in the table of the inputs'
+// refrigerant (no table for an unknown refrigerant: capacities stay 0) at the inputs' keys.
+// `Inputs` has refrigerant, temperatureKey and deltaKey.
+template <typename Inputs, typename Record, typename Removed>
+std::vector<Record> ratedWorkingCopy(const Inputs& inputs, const std::vector<Record>* series,
+                                     const catalog::SeriesGrid& grid, Removed removed) {
   std::vector<Record> copy;
+  if (!series) return copy;
   copy.reserve(series->size());
   std::copy_if(series->begin(), series->end(), std::back_inserter(copy),
                [&](const Record& record) { return !removed(record); });
@@ -113,7 +111,38 @@ std::vector<ResultRow> selectFromSeries(const Inputs& inputs, const std::vector<
     CapacityLookup lookup(inputs.temperatureKey, inputs.deltaKey);
     for (Record& record : copy) record.capacity = lookup.capacityIn(record.ratingTables[table]);
   }
+  return copy;
+}
+
+// The whole selection over one series: the working copy, then the choice among neighbours.
+// `Inputs` also has requiredWatts.
+template <typename Inputs, typename Record, typename Removed, typename Describe>
+std::vector<ResultRow> selectFromSeries(const Inputs& inputs, const std::vector<Record>* series,
+                                        const catalog::SeriesGrid& grid, Removed removed,
+                                        Describe describe) {
+  std::vector<Record> copy = ratedWorkingCopy(inputs, series, grid, removed);
   return chooseAmongNeighbours(copy, inputs.requiredWatts, describe);
+}
+
+// The largest model of a series that the limits leave, with its capacity at the duty's grid
+// point: what a duty that no model covers runs up against.
+struct LargestModel {
+  std::string modelName;
+  float capacityWatts = 0;
+  friend bool operator==(const LargestModel&, const LargestModel&) = default;
+};
+
+// The largest model of the working copy (the first of equal capacities, in catalog order);
+// nothing when the limits leave no model.
+template <typename Inputs, typename Record, typename Removed>
+std::optional<LargestModel> largestOfSeries(const Inputs& inputs, const std::vector<Record>* series,
+                                            const catalog::SeriesGrid& grid, Removed removed) {
+  const std::vector<Record> copy = ratedWorkingCopy(inputs, series, grid, removed);
+  const auto largest = std::max_element(copy.begin(), copy.end(), [](const Record& a, const Record& b) {
+    return a.capacity < b.capacity;
+  });
+  if (largest == copy.end()) return std::nullopt;
+  return LargestModel{std::string(largest->modelName), largest->capacity};
 }
 
 }  // namespace selection

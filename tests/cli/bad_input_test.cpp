@@ -47,7 +47,7 @@ TEST(BadInputTest, NamesWhatIsWrongAndWhatIsAccepted) {
       {{"batch", "-"}, "series,refrigerant,temperature,difference\n", 2, "the header names no \"capacity\" column"},
       {{"batch", "-"}, "", 2, "no header line"},
       {{"report", "cooler", "--series", "VP", "--refrigerant", "R22", "--temperature", "0", "--difference", "5",
-        "--capacity", "900", "--out", "/nonexistent"}, "", 1, "no model covers the duty; no report written"},
+        "--capacity", "900", "--out", "/nonexistent"}, "", 1, "no model covers the duty; the largest, "},
       {{"--version"}, "", 0, "2.2.0\n"},
       {{"batch", "--help"}, "", 0, "The first line names the columns"},
       {{}, "", 2, "A subcommand is required"},
