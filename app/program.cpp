@@ -6,7 +6,7 @@
 namespace app {
 
 Program::Program(gui::Toolkit& toolkit, selection::Services& services)
-    : context_{.toolkit = toolkit, .services = services}, shell_(toolkit, services.clock) {
+    : context_{.toolkit = toolkit, .services = services}, shell_(toolkit, services.clock, services.folder) {
   selection::registerCoolerWindow(shell_, context_);
   selection::registerCondenserWindow(shell_, context_);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/leftovers.h"
 #include "catalog/catalog.h"
 #include "resources/pictures.h"
 
@@ -28,6 +29,7 @@ bool Shell::startUp() {
     toolkit_.setImage(slot, [slot] { return resources::decodeProgramPicture(slot); });
   }
   catalog::loadCatalog();
+  removeProgramLeftovers(folder_);
 
   // Without a splash window start-up goes on; the wait below still takes place.
   if (toolkit_.openWindow({kSplashWindow, "", 455, 297, gui::FrameStyle::Borderless,

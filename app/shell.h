@@ -6,6 +6,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "gui/toolkit.h"
@@ -19,14 +20,17 @@ inline constexpr std::int64_t kSplashMilliseconds = 5000;
 
 class Shell final : public gui::WindowRegistry {
  public:
-  Shell(gui::Toolkit& toolkit, platform::Clock& clock) : toolkit_(toolkit), clock_(clock) {}
+  // `folder` is where the program keeps its files; its leftovers there are removed at start-up.
+  Shell(gui::Toolkit& toolkit, platform::Clock& clock, std::string folder)
+      : toolkit_(toolkit), clock_(clock), folder_(std::move(folder)) {}
 
   // Window numbers 2 to 7 are served as their modules register them; openers are added before
   // start-up, which binds them to the main window's menu and picture areas.
   void setRole(int window, gui::WindowRole role) override { roles_.at(window) = std::move(role); }
   void addOpener(gui::WindowOpener opener) override { openers_.push_back(std::move(opener)); }
 
-  // Fills the image slots, loads the catalog, shows the splash for just over five seconds and
+  // Fills the image slots, loads the catalog, removes the program's leftovers from its folder,
+  // shows the splash for just over five seconds and
   // then the main window. False when the main window could not be opened.
   bool startUp();
 
@@ -44,6 +48,7 @@ class Shell final : public gui::WindowRegistry {
 
   gui::Toolkit& toolkit_;
   platform::Clock& clock_;
+  std::string folder_;
   std::array<gui::WindowRole, selection::kWindowCount> roles_{};
   std::vector<gui::WindowOpener> openers_;
 };

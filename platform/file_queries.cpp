@@ -5,20 +5,11 @@
 #include <iterator>
 #include <system_error>
 
+#include "platform/utf8_paths.h"
+
 namespace platform {
-namespace {
 
 namespace fs = std::filesystem;
-
-// Paths are built from char8_t so that a UTF-8 name stays UTF-8 on every system.
-fs::path pathFromUtf8(const std::string& text) { return fs::path(std::u8string(text.begin(), text.end())); }
-
-std::string utf8FromPath(const fs::path& path) {
-  const std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
-}
-
-}  // namespace
 
 std::string currentDirectory() {
   std::error_code error;

@@ -1,23 +1,28 @@
 // Whole-file writes on Windows: the bytes go to a new temporary file next to the target, are
-// flushed to the disk, and MoveFileExW replaces the target with it in one step.
+// flushed to the disk, and MoveFileExW replaces the target with it in one step, writing the
+// change through to the disk. The temporary is open without sharing while it is written, so a
+// leftover sweep cannot delete it.
 
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "platform/files.h"
+#include "platform/temporary_names.h"
 #include "platform/wide_text.h"
+#include "platform/write_leftovers.h"
 
 namespace platform {
 namespace {
 
-// Creates a temporary file of a fresh name beside `target`: the target's name, a dot and a
-// counter; never opens a file that already exists.
-HANDLE createTemporaryBeside(const std::wstring& target, std::wstring& temporary) {
-  const DWORD start = GetTickCount() ^ GetCurrentProcessId();
-  for (DWORD attempt = 0; attempt < 100; ++attempt) {
-    temporary = target + L"." + std::to_wstring(start + attempt) + L".tmp";
+// Creates a temporary file of a fresh name beside `target` (platform/temporary_names.h); never
+// opens a file that already exists.
+HANDLE createTemporaryBeside(const std::string& target, std::wstring& temporary) {
+  const std::uint64_t start = (static_cast<std::uint64_t>(GetCurrentProcessId()) << 32) ^ GetTickCount64();
+  for (std::uint64_t attempt = 0; attempt < 100; ++attempt) {
+    temporary = wideFromUtf8(temporaryNameOf(target, start + attempt));
     const HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
@@ -28,9 +33,10 @@ HANDLE createTemporaryBeside(const std::wstring& target, std::wstring& temporary
 }  // namespace
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes) {
+  removeWriteLeftoversOf(path);
   const std::wstring target = wideFromUtf8(path);
   std::wstring temporary;
-  const HANDLE file = createTemporaryBeside(target, temporary);
+  const HANDLE file = createTemporaryBeside(path, temporary);
   if (file == INVALID_HANDLE_VALUE) return false;
   bool ok = true;
   for (std::size_t written = 0; ok && written < bytes.size();) {
@@ -46,5 +52,7 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes) {
   if (!ok) DeleteFileW(temporary.c_str());
   return ok;
 }
+
+bool removeAbandonedTemporary(const std::string& path) { return DeleteFileW(wideFromUtf8(path).c_str()) != 0; }
 
 }  // namespace platform

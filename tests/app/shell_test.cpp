@@ -11,6 +11,7 @@
 #include "gui/headless/headless_toolkit.h"
 #include "selection/window_numbers.h"
 #include "support/fake_clock.h"
+#include "support/scratch_folder.h"
 #include "support/serve_queued.h"
 
 namespace {
@@ -46,7 +47,8 @@ class ShellTest : public ::testing::Test {
 
   gui::HeadlessToolkit toolkit_;
   FakeClock clock_;
-  app::Shell shell_{toolkit_, clock_};
+  testing_support::ScratchFolder folder_;
+  app::Shell shell_{toolkit_, clock_, folder_.path()};
   int handled_ = 0;
   std::vector<int> closedWindows_;
 };
@@ -72,6 +74,21 @@ TEST_F(ShellTest, StartsUpInOrder) {
   EXPECT_FALSE(toolkit_.windowExists(selection::kSplashWindow));
   EXPECT_TRUE(toolkit_.windowShown(selection::kMainWindow));
   EXPECT_TRUE(toolkit_.messages().empty());
+}
+
+TEST_F(ShellTest, StartUpRemovesTheProgramsOwnLeftoversOnly) {
+  const std::vector<std::string> leftovers{"orvex-selection.ini.a1B2c3", "orvex-selection.htm.Zz09Aa",
+                                           "orvex-selection.png.000000", "favicon.ico.q1w2e3",
+                                           "VK-M 200A20.pdf.XyZ123", "KD-400B.pdf.abcdef"};
+  const std::vector<std::string> kept{"orvex-selection.htm.bak", "orvex-selection.ini.a1B2c", "notes.txt.a1B2c3",
+                                      "VK-M 999.pdf.XyZ123",  // no such model
+                                      "orvex-selection.ini"};
+  for (const auto& name : leftovers) folder_.write(name, "partial");
+  for (const auto& name : kept) folder_.write(name, "user's");
+  ASSERT_TRUE(shell_.startUp());
+  std::vector<std::string> expected = kept;
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(folder_.names(), expected);
 }
 
 TEST_F(ShellTest, SplashWindowAndMainWindowLookAsDesigned) {
