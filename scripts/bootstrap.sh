@@ -1,24 +1,39 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, testing and running ORVEX-selection needs,
-# and the ru_RU.UTF-8 locale the conversion tests run under. Idempotent: when everything is
-# present it changes nothing and prints nothing.
+# Installs the Debian packages ORVEX-selection needs, in one of two sets:
+#   bootstrap.sh program   building and running the Linux program (what scripts/start.sh needs):
+#                          the compiler, CMake, wxWidgets, libcurl, libpng, libjpeg, CLI11,
+#                          nlohmann-json, libcsv, xdg-utils and fonts; apt's sources stay as
+#                          they are;
+#   bootstrap.sh tests     that, and everything the tests need (what scripts/test.sh needs):
+#                          GoogleTest, Google Benchmark, the virtual screen, OCR, Chromium,
+#                          clang, qemu-user, the ru_RU.UTF-8 locale, and the Windows programs'
+#                          cross-compilers, NSIS and Wine (scripts/windows/bootstrap.sh).
+# Idempotent: when everything is present it changes nothing and prints nothing.
 set -euo pipefail
 
-packages=(
+program_packages=(
   build-essential cmake pkg-config
   libwxgtk3.2-dev libgtk-3-dev libcurl4-openssl-dev libpng-dev libjpeg-dev zlib1g-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev libcsv-dev  # the console program: options, JSON, CSV
-  python3    # the loopback web site of the download tests
   xdg-utils  # xdg-open: opening the report, the drawings and the site on the desktop
+  fonts-dejavu-core fonts-liberation
+)
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  python3    # the loopback web site of the download tests
   clang libclang-rt-14-dev  # the fuzzers
   g++-multilib qemu-user-static  # the cores as 32-bit x86 code, run under qemu-user
   xvfb xdotool imagemagick openbox x11-utils
   tesseract-ocr tesseract-ocr-rus  # reading texts off the on-screen tests' screenshots
   chromium   # the report page checked in a real browser
-  fonts-dejavu-core fonts-liberation
   locales
 )
+
+case "${1:-}" in
+  program) packages=("${program_packages[@]}") ;;
+  tests) packages=("${program_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: bootstrap.sh program|tests" >&2; exit 2 ;;
+esac
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -38,6 +53,9 @@ if [ ${#missing[@]} -gt 0 ]; then
   as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
+[ "$1" = tests ] || exit 0
+
+# The number conversions are tested under a Russian locale too.
 if ! locale -a 2>/dev/null | grep -qiE '^ru_RU\.utf-?8$'; then
   echo "bootstrap: generating the ru_RU.UTF-8 locale"
   as_root sed -i 's/^# *\(ru_RU.UTF-8 UTF-8\)/\1/' /etc/locale.gen

@@ -12,7 +12,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 done_with() { echo "test.sh: $1 done at $((SECONDS / 60)) min $((SECONDS % 60)) s"; }
-bash scripts/bootstrap.sh
+bash scripts/bootstrap.sh tests
 done_with "setting up the machine"
 site=(-DORVEX_SITE_ADDRESS=http://127.0.0.1:47609)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "${site[@]}" >/dev/null
