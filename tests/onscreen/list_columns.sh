@@ -6,46 +6,10 @@
 source "$(dirname "$0")/lib.sh" "$@"
 start_screen
 
-# The list's place in both windows' client areas, and the edge after its last open column
-# (columns 0 to 7 of the air cooler list and 0 to 6 of the condenser list, 730 px in both).
-list_x=30; list_y=325; list_width=740; list_height=85
-edge=$(( list_x + 1 + 730 ))
-
 read_text() { # shot x y w h: the text OCR reads in a region of the client area
   convert "$WORK/$1.png" -crop "$4x$5+$(( x + $2 ))+$(( top + $3 ))" +repage -scale 300% \
     -colorspace Gray "$WORK/ocr-$1.png"
   tesseract "$WORK/ocr-$1.png" - -l rus+eng --psm 6 2>/dev/null | tee "$WORK/ocr-$1.txt"
-}
-
-list_unchanged() { # picture picture
-  local region="${list_width}x${list_height}+$(( x + list_x ))+$(( top + list_y ))" a b
-  a=$(convert "$1" -crop "$region" +repage ppm:- | md5sum)
-  b=$(convert "$2" -crop "$region" +repage ppm:- | md5sum)
-  [ "$a" = "$b" ]
-}
-
-# Drags from just right of the edge 150 px further, then scrolls the list to its right end.
-open_closed_column() { # shot
-  local y=$(( top + list_y + 12 )) d
-  xdotool mousemove $(( x + edge + 3 )) "$y"
-  sleep 0.3
-  xdotool mousedown 1
-  for d in $(seq 10 10 150); do xdotool mousemove $(( x + edge + 3 + d )) "$y"; sleep 0.05; done
-  xdotool mouseup 1
-  sleep 0.3
-  # Scrolls right a few steps at a time until the list stops moving (a slow build may take a
-  # while over each step).
-  xdotool mousemove $(( x + list_x + 300 )) $(( top + list_y + 50 ))
-  import -window root "$WORK/$1.png"
-  local attempt
-  for attempt in $(seq 30); do
-    cp "$WORK/$1.png" "$WORK/before_scroll.png"
-    for _ in $(seq 10); do xdotool click 7; done
-    sleep 0.5
-    import -window root "$WORK/$1.png"
-    list_unchanged "$WORK/before_scroll.png" "$WORK/$1.png" && break
-  done
-  log "screenshot $1.png after $attempt scroll steps"
 }
 
 start_program

@@ -8,7 +8,7 @@ set -euo pipefail
 writer="$1"
 browser="$(command -v chromium || true)"
 if [ -z "$browser" ]; then
-  echo "browser_check: chromium is not installed (scripts/bootstrap.sh installs it)" >&2
+  echo "browser_check: chromium is not installed (scripts/bootstrap.sh tests installs it)" >&2
   exit 1
 fi
 
