@@ -11,9 +11,11 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/command_output.h"
 #include "cli/commands.h"
 #include "cli/csv_records.h"
 #include "cli/equipment.h"
+#include "cli/sheet_writer.h"
 #include "selection/condenser_selection.h"
 #include "selection/cooler_selection.h"
 
@@ -37,35 +39,61 @@ constexpr std::array<std::size_t, kBatchFieldCount> kTableWidths{5, 16, 8, 12, 9
 constexpr std::array<std::string_view, kBatchFieldCount> kTableTitles{
     "line", "name", "status", "model", "kW", "dev %", "smaller", "kW", "dev %", "larger", "kW", "dev %", "message"};
 
+// The spreadsheet formats' columns: titles with units, and which hold numbers.
+constexpr std::array<SheetColumn, kBatchFieldCount> kSheetColumns{{
+    {kBatchKeys[kLine], "line", true},
+    {kBatchKeys[kName], "name", false},
+    {kBatchKeys[kStatus], "status", false},
+    {kBatchKeys[kModel], "model", false},
+    {kBatchKeys[kCapacityKw], "capacity (kW)", true},
+    {kBatchKeys[kDeviation], "deviation (%)", true},
+    {kBatchKeys[kSmallerModel], "smaller model", false},
+    {kBatchKeys[kSmallerCapacityKw], "smaller capacity (kW)", true},
+    {kBatchKeys[kSmallerDeviation], "smaller deviation (%)", true},
+    {kBatchKeys[kLargerModel], "larger model", false},
+    {kBatchKeys[kLargerCapacityKw], "larger capacity (kW)", true},
+    {kBatchKeys[kLargerDeviation], "larger deviation (%)", true},
+    {kBatchKeys[kMessage], "message", false},
+}};
+
+// The duty's values that are numbers: in a file separated by ';' (a Russian Excel's) they may
+// have a decimal comma.
+constexpr std::array<DutyField, 8> kNumberFields{kTemperature, kAmbient, kDifference, kCapacity,
+                                                 kAirThrow,    kLength,  kWidth,      kNoise};
+
 using BatchRecord = std::array<std::string, kBatchFieldCount>;
 
 // Writes the records as they come, so nothing is kept.
 class RecordWriter {
  public:
-  RecordWriter(std::ostream& out, OutputFormat format) : out_(out), format_(format) {}
-  // The opening (JSON's bracket, the CSV header, the table's titles), once the input's header
-  // has been accepted: a refused file writes nothing to the output.
+  RecordWriter(std::ostream& out, OutputFormat format) : out_(out), format_(format) {
+    if (format != OutputFormat::Table && format != OutputFormat::Json) sheet_ = makeSheetWriter(format, out);
+  }
+  // The opening (JSON's bracket, the header, the table's titles), once the input's header has
+  // been accepted: a refused file writes nothing to the output.
   void begin() {
     if (format_ == OutputFormat::Json) out_ << "[";
-    if (format_ == OutputFormat::Csv) writeCsvRecord(out_, std::vector<std::string>(kBatchKeys.begin(), kBatchKeys.end()));
+    if (sheet_) sheet_->header(kSheetColumns);
     if (format_ == OutputFormat::Table) writeTableLine(std::vector<std::string>(kTableTitles.begin(), kTableTitles.end()));
   }
   void write(const BatchRecord& record) {
-    switch (format_) {
-      case OutputFormat::Table: writeTableLine(record); break;
-      case OutputFormat::Csv: writeCsvRecord(out_, record); break;
-      case OutputFormat::Json: {
-        nlohmann::ordered_json object;
-        object[std::string(kBatchKeys[kLine])] = std::stoull(record[kLine]);
-        for (int field = kLine + 1; field < kBatchFieldCount; ++field) object[std::string(kBatchKeys[field])] = record[field];
-        out_ << (first_ ? "\n" : ",\n") << object.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-        break;
-      }
+    if (sheet_) {
+      sheet_->row(record);
+    } else if (format_ == OutputFormat::Table) {
+      BatchRecord shown;
+      std::transform(record.begin(), record.end(), shown.begin(), escapedControls);
+      writeTableLine(shown);
+    } else {
+      nlohmann::ordered_json object;
+      object[std::string(kBatchKeys[kLine])] = std::stoull(record[kLine]);
+      for (int field = kLine + 1; field < kBatchFieldCount; ++field) object[std::string(kBatchKeys[field])] = record[field];
+      out_ << (first_ ? "\n" : ",\n") << object.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
     }
     first_ = false;
   }
-  void finish() {
+  bool finish(std::string& error) {
     if (format_ == OutputFormat::Json) out_ << (first_ ? "]\n" : "\n]\n");
+    return !sheet_ || sheet_->finish(error);
   }
 
  private:
@@ -73,6 +101,7 @@ class RecordWriter {
 
   std::ostream& out_;
   OutputFormat format_;
+  std::unique_ptr<SheetWriter> sheet_;
   bool first_ = true;
 };
 
@@ -98,15 +127,25 @@ void putSelected(BatchRecord& record, const Selected& selected) {
 
 struct BatchOptions {
   std::string file;
-  OutputFormat format = OutputFormat::Table;
+  OutputOptions output;
 };
+
+// "5,5" as "5.5": a decimal comma, where it stands alone.
+void readDecimalComma(std::string& number) {
+  const std::size_t comma = number.find(',');
+  if (comma != std::string::npos && number.find_first_of(",.", comma + 1) == std::string::npos &&
+      number.find('.') == std::string::npos)
+    number[comma] = '.';
+}
 
 // One batch: the header first, then one duty a record.
 class Batch {
  public:
-  Batch(CommandRun& run, OutputFormat format) : run_(run), writer_(run.out, format) {}
+  Batch(CommandRun& run, CommandOutput& output) : run_(run), output_(output), writer_(output.stream(), output.format()) {}
 
-  bool onRecord(std::size_t line, std::vector<std::string>& fields) {
+  bool onRecord(CsvRecord& csv) {
+    std::vector<std::string>& fields = csv.fields;
+    const std::size_t line = csv.line;
     if (!header_) return readHeader(fields);
     if (std::all_of(fields.begin(), fields.end(), [](const std::string& field) { return field.empty(); })) return true;
     BatchRecord record;
@@ -120,6 +159,8 @@ class Batch {
     DutyTexts duty;
     for (std::size_t column = 0; column < fields.size(); ++column)
       if ((*header_)[column]) duty[*(*header_)[column]] = std::move(fields[column]);
+    if (csv.separator == ';')
+      for (const DutyField number : kNumberFields) readDecimalComma(duty[number]);
     const AnyDuty read = readDuty(duty);
     if (const auto* error = std::get_if<InputError>(&read)) {
       const auto column = std::find(header_->begin(), header_->end(), std::optional(error->field));
@@ -139,12 +180,23 @@ class Batch {
     return true;
   }
 
-  void finish() {
-    if (header_) {
-      writer_.finish();
-    } else if (run_.status != kBadInput) {
-      fatal("the file holds no header line naming its columns");
+  // The end of the file, or of what could be read of it: a quote never closed swallowed the
+  // rest, which is said at the line where it opened.
+  void finish(std::optional<std::size_t> unclosedQuoteLine) {
+    const std::string unclosed =
+        unclosedQuoteLine ? "line " + std::to_string(*unclosedQuoteLine) + ": a quote opened here is never closed" : "";
+    if (!header_) {
+      if (run_.status != kBadInput) fatal(unclosedQuoteLine ? unclosed : "the file holds no header line naming its columns");
+      return;
     }
+    if (unclosedQuoteLine) {
+      BatchRecord record;
+      record[kLine] = std::to_string(*unclosedQuoteLine);
+      fail(record, unclosed);
+    }
+    std::string error;
+    if (!writer_.finish(error)) fatal(error);
+    output_.finish();
   }
 
  private:
@@ -165,7 +217,7 @@ class Batch {
       if (known == kDutyFieldNames.end() || std::find(columns.begin(), columns.end(), std::optional(field)) != columns.end()) {
         std::string accepted(kNameColumn);
         for (const std::string_view known_name : kDutyFieldNames) accepted += ", " + std::string(known_name);
-        fatal("header column " + std::to_string(columns.size() + 1) + " \"" + name + "\" is " +
+        fatal("header column " + std::to_string(columns.size() + 1) + " " + quotedForMessage(name) + " is " +
               (known == kDutyFieldNames.end() ? "not a column" : "named twice") + "; accepted: " + accepted);
         return false;
       }
@@ -196,28 +248,32 @@ class Batch {
   }
 
   CommandRun& run_;
+  CommandOutput& output_;
   RecordWriter writer_;
   std::optional<std::vector<std::optional<DutyField>>> header_;
   std::optional<std::size_t> nameColumn_;
 };
 
 void runBatch(const BatchOptions& options, CommandRun& run) {
+  CommandOutput output(run, "batch", options.output);
+  if (!output.ok()) return;
   std::ifstream file;
   if (options.file != "-") {
     file.open(std::filesystem::path(std::u8string(options.file.begin(), options.file.end())), std::ios::binary);
     if (!file) {
-      run.err << "orvex-select batch: cannot read " << options.file << '\n';
+      run.err << "orvex-select batch: cannot read " << escapedControls(options.file) << '\n';
       run.status = kBadInput;
       return;
     }
   }
-  Batch batch(run, options.format);
-  if (!readCsvRecords(options.file == "-" ? run.in : file,
-                      [&](std::size_t line, std::vector<std::string>& fields) { return batch.onRecord(line, fields); })) {
+  Batch batch(run, output);
+  const CsvReading read =
+      readCsvRecords(options.file == "-" ? run.in : file, [&](CsvRecord& record) { return batch.onRecord(record); });
+  if (!read.ok) {
     run.err << "orvex-select batch: the file could not be read to its end\n";
     run.status = kBadInput;
   }
-  batch.finish();
+  batch.finish(read.unclosedQuoteLine);
 }
 
 }  // namespace
@@ -228,12 +284,13 @@ void setupBatchCommand(CLI::App& app, CommandRun& run) {
   command->footer(
       "The first line names the columns: series, refrigerant, temperature (air coolers), ambient "
       "(condensers), difference, capacity, and as needed name, air-throw, length, width, noise, "
-      "connection, poles. Air coolers and condensers may be mixed; the series says which. The output "
+      "connection, poles. Air coolers and condensers may be mixed; the series says which. A file "
+      "separated by ';', as a Russian Excel saves it, may write numbers with a decimal comma. The output "
       "has one record per line, in the input's order. A bad line is reported with its line and column "
       "and every other line is still selected. Exit status 0 when every line got a model, 1 when some "
       "line did not.");
   command->add_option("file", options->file, "The CSV file (UTF-8 or Windows-1251), - for standard input")->required();
-  addFormatOption(*command, options->format);
+  addOutputOptions(*command, options->output);
   command->callback([options, &run] { runBatch(*options, run); });
 }
 

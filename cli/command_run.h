@@ -21,13 +21,11 @@ struct CommandRun {
   std::istream& in;
   std::ostream& out;
   std::ostream& err;
+  bool outIsTerminal = false;  // standard output is a terminal: no workbook is written there
   int status = kEverySelected;
 };
 
 // "orvex-select <command>: --<option>: <message>", and the bad-input status.
 void reportOptionError(CommandRun& run, std::string_view command, const InputError& error);
-
-// --format table|csv|json, a table when not given.
-void addFormatOption(CLI::App& command, OutputFormat& format);
 
 }  // namespace cli

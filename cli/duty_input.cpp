@@ -25,11 +25,6 @@ bool sameIgnoringCase(std::string_view a, std::string_view b) {
   });
 }
 
-std::string quoted(std::string_view text) {
-  std::string result = "\"";
-  result.append(text).push_back('"');
-  return result;
-}
 
 template <typename Range>
 std::string joined(const Range& values) {
@@ -44,7 +39,7 @@ std::variant<std::string, InputError> choose(DutyField field, std::string_view t
   const std::string_view value = trimmed(typed);
   for (const std::string_view item : offered)
     if (sameIgnoringCase(item, value)) return std::string(item);
-  std::string message = value.empty() ? "missing" : quoted(value) + " is not offered";
+  std::string message = value.empty() ? "missing" : quotedForMessage(value) + " is not offered";
   if (!of.empty()) message += " for " + std::string(of);
   return InputError{field, message + "; accepted: " + joined(offered)};
 }
@@ -65,7 +60,7 @@ std::string seriesList(std::span<const SeriesName> series) {
 
 InputError unknownSeries(std::string_view typed, std::span<const SeriesName> accepted) {
   const std::string_view value = trimmed(typed);
-  return {kSeries, (value.empty() ? std::string("missing") : quoted(value) + " is no series here") +
+  return {kSeries, (value.empty() ? std::string("missing") : quotedForMessage(value) + " is no series here") +
                        "; accepted: " + seriesList(accepted)};
 }
 
@@ -78,7 +73,7 @@ std::variant<std::string, InputError> number(DutyField field, std::string_view t
     return std::string();
   }
   if (!platform::isWholeNumber(value))
-    return InputError{field, quoted(value) + " is not a number (digits with a decimal point, e.g. 1.5)"};
+    return InputError{field, quotedForMessage(value) + " is not a number (digits with a decimal point, e.g. 1.5)"};
   return selection::correctedFieldText(value, bounds);
 }
 
@@ -102,7 +97,7 @@ std::optional<InputError> readFanVariants(const DutyTexts& duty, selection::Cond
   } else if (sameIgnoringCase(connection, "both")) {
     form.deltaAllowed = form.starAllowed = true;
   } else {
-    return InputError{kConnection, quoted(connection) + " is not offered; accepted: delta, star, both"};
+    return InputError{kConnection, quotedForMessage(connection) + " is not offered; accepted: delta, star, both"};
   }
   const std::string_view poles = trimmed(duty[kPoles]);
   if (poles.empty()) return std::nullopt;
@@ -115,7 +110,7 @@ std::optional<InputError> readFanVariants(const DutyTexts& duty, selection::Cond
     if (pole.empty()) continue;
     bool* allowed = pole == "4" ? &form.fourPolesAllowed : pole == "6" ? &form.sixPolesAllowed
                   : pole == "8" ? &form.eightPolesAllowed : nullptr;
-    if (!allowed) return InputError{kPoles, quoted(pole) + " is not offered; accepted: 4, 6, 8 (e.g. 4,6)"};
+    if (!allowed) return InputError{kPoles, quotedForMessage(pole) + " is not offered; accepted: 4, 6, 8 (e.g. 4,6)"};
     *allowed = true;
   }
   return std::nullopt;
@@ -182,5 +177,29 @@ AnyDuty readDuty(const DutyTexts& duty) {
   if (auto* form = std::get_if<selection::CoolerFormTexts>(&cooler)) return std::move(*form);
   return std::get<InputError>(cooler);
 }
+
+std::string escapedControls(std::string_view text) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string shown;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+    if (byte < 0x20 || byte == 0x7F) {
+      shown += "\\x";
+      shown += kHex[byte >> 4];
+      shown += kHex[byte & 15];
+    } else if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) {  // a C1 control in UTF-8
+      shown += "\\u00";
+      shown += kHex[next >> 4];
+      shown += kHex[next & 15];
+      ++i;
+    } else {
+      shown += static_cast<char>(byte);
+    }
+  }
+  return shown;
+}
+
+std::string quotedForMessage(std::string_view text) { return "\"" + escapedControls(text) + "\""; }
 
 }  // namespace cli

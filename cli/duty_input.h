@@ -37,6 +37,12 @@ inline constexpr std::array<std::string_view, kDutyFieldCount> kDutyFieldNames{
 // The texts as typed; "" for a value not given.
 using DutyTexts = std::array<std::string, kDutyFieldCount>;
 
+// A typed text as a message shows it: in quotes, with control characters escaped ("\x1B",
+// "\u009B"), so nothing from a file or a command line can steer the terminal.
+std::string quotedForMessage(std::string_view text);
+// The same text without the quotes.
+std::string escapedControls(std::string_view text);
+
 // What is wrong with one value: which one, and a message that names the accepted values.
 struct InputError {
   DutyField field;

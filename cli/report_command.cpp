@@ -20,10 +20,28 @@ struct ReportOptions {
   std::string project;
   std::string contactPerson;
   std::string userInfoFile{userdata::kUserInfoFileName};
+  bool userInfoGiven = false;
   std::string folder = ".";
 };
 
+// A contact details file named on the command line must be there; the default one may be
+// missing (no contact details yet). The folder for the page must be there.
+bool placesExist(const ReportOptions& options, CommandRun& run) {
+  if (options.userInfoGiven && platform::fileSize(options.userInfoFile) < 0) {
+    run.err << "orvex-select report: --user-info: no file " << quotedForMessage(options.userInfoFile) << '\n';
+    run.status = kBadInput;
+    return false;
+  }
+  if (platform::fileSize(options.folder) != platform::kIsDirectory) {
+    run.err << "orvex-select report: --out: the folder " << quotedForMessage(options.folder) << " does not exist\n";
+    run.status = kBadInput;
+    return false;
+  }
+  return true;
+}
+
 void runReport(const ReportOptions& options, CommandRun& run, const Equipment& equipment) {
+  if (!placesExist(options, run)) return;
   const auto selected = equipment.select(options.duty);
   if (const auto* error = std::get_if<InputError>(&selected)) return reportOptionError(run, "report", *error);
   const Selected& selection = std::get<Selected>(selected);
@@ -54,7 +72,8 @@ void addReportCommand(CLI::App& report, CommandRun& run, const Equipment& equipm
   command->add_option("--project", options->project, "Project, as the form's \"Проект\"");
   command->add_option("--contact", options->contactPerson, "Contact person, as the form's \"Контактное лицо\"");
   command->add_option("--user-info", options->userInfoFile,
-                      "The contact details file that heads the report (default orvex-selection.ini)");
+                      "The contact details file that heads the report (default orvex-selection.ini)")
+      ->each([options](const std::string&) { options->userInfoGiven = true; });
   command->add_option("--out", options->folder,
                       "Folder for orvex-selection.htm with its logo and icon (default: the current one)");
   command->callback([options, &run, &equipment] { runReport(*options, run, equipment); });

@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/sheet_writer.h"
 #include "platform/number_text.h"
 #include "selection/condenser_selection.h"
 #include "selection/cooler_selection.h"
@@ -43,8 +44,8 @@ std::string noCoverReason(const std::optional<selection::LargestModel>& largest,
          selection::capacityKilowattText(largest->capacityWatts) + " kW here";
 }
 
-void writeResultRows(std::ostream& out, OutputFormat format, const ResultColumns& columns,
-                     const std::vector<ResultRow>& rows, std::string_view noCoverReason) {
+bool writeResultRows(std::ostream& out, OutputFormat format, const ResultColumns& columns,
+                     const std::vector<ResultRow>& rows, std::string_view noCoverReason, std::string& error) {
   switch (format) {
     case OutputFormat::Table: {
       if (rows.size() == 1 && rows[0].role == RowRole::Nothing) {
@@ -52,7 +53,7 @@ void writeResultRows(std::ostream& out, OutputFormat format, const ResultColumns
         std::string sentence(noCoverReason.empty() ? "no model covers the duty" : noCoverReason);
         sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));
         out << sentence << ".\n";
-        return;
+        return true;
       }
       std::vector<std::string> titles{"row"};
       titles.insert(titles.end(), columns.titles.begin(), columns.titles.end());
@@ -62,18 +63,23 @@ void writeResultRows(std::ostream& out, OutputFormat format, const ResultColumns
         lines.back().insert(lines.back().end(), row.cells.begin(), row.cells.end());
       }
       writeTable(out, titles, lines);
-      return;
+      return true;
     }
-    case OutputFormat::Csv: {
-      std::vector<std::string> header{"role"};
-      header.insert(header.end(), columns.keys.begin(), columns.keys.end());
-      writeCsvRecord(out, header);
+    case OutputFormat::Csv:
+    case OutputFormat::ExcelCsv:
+    case OutputFormat::Xlsx: {
+      // Every column but the model's holds numbers where its texts are numbers.
+      std::vector<SheetColumn> header{{"role", "row", false}};
+      for (int column = 0; column < selection::kResultColumns; ++column)
+        header.push_back({columns.keys[column], columns.titles[column], column != 0});
+      const auto sheet = makeSheetWriter(format, out);
+      sheet->header(header);
       for (const ResultRow& row : rows) {
         std::vector<std::string> record{std::string(roleName(row.role))};
         record.insert(record.end(), row.cells.begin(), row.cells.end());
-        writeCsvRecord(out, record);
+        sheet->row(record);
       }
-      return;
+      return sheet->finish(error);
     }
     case OutputFormat::Json: {
       nlohmann::ordered_json list = nlohmann::ordered_json::array();
@@ -86,9 +92,10 @@ void writeResultRows(std::ostream& out, OutputFormat format, const ResultColumns
       nlohmann::ordered_json document{{"rows", std::move(list)}};
       if (!noCoverReason.empty()) document["message"] = noCoverReason;
       out << document.dump(2) << '\n';
-      return;
+      return true;
     }
   }
+  return true;
 }
 
 }  // namespace cli

@@ -33,8 +33,8 @@ std::string_view roleName(selection::RowRole role);
 std::string noCoverReason(const std::optional<selection::LargestModel>& largest, std::string_view requiredKilowatts);
 
 // The rows; when no model covers, the table says so with the reason, and JSON adds it as
-// "message".
-void writeResultRows(std::ostream& out, OutputFormat format, const ResultColumns& columns,
-                     const std::vector<selection::ResultRow>& rows, std::string_view noCoverReason);
+// "message". False, with the reason in `error`, when a workbook could not be made.
+bool writeResultRows(std::ostream& out, OutputFormat format, const ResultColumns& columns,
+                     const std::vector<selection::ResultRow>& rows, std::string_view noCoverReason, std::string& error);
 
 }  // namespace cli

@@ -10,8 +10,9 @@
 namespace cli {
 
 // Parses the arguments (the program's name first), runs the command they name and returns the
-// exit status (command_run.h). The catalog must be loaded.
+// exit status (command_run.h). The catalog must be loaded. `outIsTerminal` says that `out` is a
+// terminal, where no workbook is written.
 int runSelectProgram(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-                     std::ostream& err);
+                     std::ostream& err, bool outIsTerminal = false);
 
 }  // namespace cli

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "cli/command_output.h"
 #include "cli/equipment.h"
 
 namespace cli {
@@ -16,15 +17,23 @@ namespace {
 
 struct SelectionOptions {
   DutyTexts duty;
-  OutputFormat format = OutputFormat::Table;
+  OutputOptions output;
 };
 
 void runSelection(const SelectionOptions& options, CommandRun& run, const Equipment& equipment) {
+  CommandOutput output(run, equipment.command, options.output);
+  if (!output.ok()) return;
   const auto selected = equipment.select(options.duty);
   if (const auto* error = std::get_if<InputError>(&selected)) return reportOptionError(run, equipment.command, *error);
   const Selected& result = std::get<Selected>(selected);
-  writeResultRows(run.out, options.format, equipment.columns, result.rows, result.noCoverReason);
+  std::string error;
+  if (!writeResultRows(output.stream(), output.format(), equipment.columns, result.rows, result.noCoverReason, error)) {
+    run.err << "orvex-select " << equipment.command << ": " << error << '\n';
+    run.status = kBadInput;
+    return;
+  }
   run.status = chosenRow(result.rows) ? kEverySelected : kNotEverySelected;
+  output.finish();
 }
 
 }  // namespace
@@ -33,7 +42,7 @@ void setupSelectionCommand(CLI::App& app, CommandRun& run, const Equipment& equi
   auto options = std::make_shared<SelectionOptions>();
   CLI::App* command = app.add_subcommand(std::string(equipment.command), std::string(equipment.description));
   equipment.addDutyOptions(*command, options->duty);
-  addFormatOption(*command, options->format);
+  addOutputOptions(*command, options->output);
   command->callback([options, &run, &equipment] { runSelection(*options, run, equipment); });
 }
 

@@ -22,11 +22,12 @@ void writeTableLine(std::ostream& out, std::span<const std::string> cells, std::
   out << line << '\n';
 }
 
-void writeCsvRecord(std::ostream& out, std::span<const std::string> cells) {
+void writeCsvRecord(std::ostream& out, std::span<const std::string> cells, char separator) {
+  const char needsQuotes[] = {separator, '"', '\r', '\n', '\0'};
   std::string line;
   for (const std::string& cell : cells) {
-    if (&cell != cells.data()) line += ',';
-    if (cell.find_first_of(",\"\r\n") == std::string::npos) {
+    if (&cell != cells.data()) line += separator;
+    if (cell.find_first_of(needsQuotes) == std::string::npos) {
       line += cell;
       continue;
     }

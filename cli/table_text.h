@@ -1,6 +1,7 @@
 #pragma once
-// Writing records in the console program's three output formats: an aligned table for people,
-// CSV and JSON for other tools. Every value is a text, written as it stands.
+// Writing records in the console program's text formats: an aligned table for people, CSV for
+// other tools (see sheet_writer.h for the spreadsheet formats). Every value is a text, written
+// as it stands.
 
 #include <ostream>
 #include <span>
@@ -10,13 +11,15 @@
 
 namespace cli {
 
-enum class OutputFormat { Table, Csv, Json };
+// Table: aligned columns; Csv: RFC 4180 UTF-8; ExcelCsv: CSV as a Russian Excel opens it;
+// Json; Xlsx: an Excel workbook.
+enum class OutputFormat { Table, Csv, ExcelCsv, Json, Xlsx };
 
 // The width of a text on a terminal: one column per UTF-8 character.
 std::size_t displayWidth(std::string_view text);
 
 // Writes the cells as one CSV record, quoting a cell only where it needs quotes.
-void writeCsvRecord(std::ostream& out, std::span<const std::string> cells);
+void writeCsvRecord(std::ostream& out, std::span<const std::string> cells, char separator = ',');
 
 // Writes the rows under their titles, each column as wide as its widest text, two blanks apart.
 void writeTable(std::ostream& out, std::span<const std::string> titles,

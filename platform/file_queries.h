@@ -33,4 +33,9 @@ bool deleteFile(const std::string& path);
 // The path of a file name inside a folder.
 std::string pathInFolder(const std::string& folder, const std::string& fileName);
 
+// An existing folder's path as a C library that opens files by narrow paths takes it: on
+// Windows in the ANSI code page, or the folder's short form where that code page cannot hold a
+// character of it; unchanged elsewhere (per platform).
+std::string folderForNarrowPaths(const std::string& folder);
+
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/file_queries.h"
 #include "platform/files.h"
 #include "platform/write_leftovers.h"
 
@@ -51,6 +52,8 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes) {
   if (ok) syncFolderOf(path);
   return ok;
 }
+
+std::string folderForNarrowPaths(const std::string& folder) { return folder; }
 
 bool removeAbandonedTemporary(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/file_queries.h"
 #include "platform/files.h"
 #include "platform/temporary_names.h"
 #include "platform/wide_text.h"
@@ -51,6 +52,34 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes) {
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
   if (!ok) DeleteFileW(temporary.c_str());
   return ok;
+}
+
+namespace {
+
+// The text in the ANSI code page; false in `whole` when a character had no place in it.
+std::string ansiFromWide(const std::wstring& wide, bool& whole) {
+  BOOL defaulted = FALSE;
+  const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
+                                       nullptr, 0, nullptr, &defaulted);
+  std::string ansi(static_cast<std::size_t>(std::max(size, 0)), '\0');
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), ansi.data(), size,
+                      nullptr, &defaulted);
+  whole = !defaulted;
+  return ansi;
+}
+
+}  // namespace
+
+std::string folderForNarrowPaths(const std::string& folder) {
+  const std::wstring wide = wideFromUtf8(folder);
+  bool whole = false;
+  std::string ansi = ansiFromWide(wide, whole);
+  if (whole) return ansi;
+  std::wstring shortForm(MAX_PATH, L'\0');
+  const DWORD size = GetShortPathNameW(wide.c_str(), shortForm.data(), static_cast<DWORD>(shortForm.size()));
+  if (size == 0 || size >= shortForm.size()) return ansi;
+  shortForm.resize(size);
+  return ansiFromWide(shortForm, whole);
 }
 
 bool removeAbandonedTemporary(const std::string& path) { return DeleteFileW(wideFromUtf8(path).c_str()) != 0; }

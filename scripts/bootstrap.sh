@@ -2,11 +2,12 @@
 # Installs the Debian packages ORVEX-selection needs, in one of two sets:
 #   bootstrap.sh program   building and running the Linux program (what scripts/start.sh needs):
 #                          the compiler, CMake, wxWidgets, libcurl, libpng, libjpeg, CLI11,
-#                          nlohmann-json, libcsv, xdg-utils and fonts; apt's sources stay as
-#                          they are;
+#                          nlohmann-json, libcsv, libxlsxwriter, xdg-utils and fonts; apt's
+#                          sources stay as they are;
 #   bootstrap.sh tests     that, and everything the tests need (what scripts/test.sh needs):
 #                          GoogleTest, Google Benchmark, the virtual screen, OCR, Chromium,
-#                          clang, qemu-user, the ru_RU.UTF-8 locale, and the Windows programs'
+#                          openpyxl and LibreOffice Calc, clang, qemu-user, the ru_RU.UTF-8
+#                          locale, and the Windows programs'
 #                          cross-compilers, NSIS and Wine (scripts/windows/bootstrap.sh).
 # Idempotent: when everything is present it changes nothing and prints nothing.
 set -euo pipefail
@@ -14,7 +15,7 @@ set -euo pipefail
 program_packages=(
   build-essential cmake pkg-config
   libwxgtk3.2-dev libgtk-3-dev libcurl4-openssl-dev libpng-dev libjpeg-dev zlib1g-dev
-  libcli11-dev nlohmann-json3-dev libcsv-dev  # the console program: options, JSON, CSV
+  libcli11-dev nlohmann-json3-dev libcsv-dev libxlsxwriter-dev  # the console program: options, JSON, CSV, .xlsx
   xdg-utils  # xdg-open: opening the report, the drawings and the site on the desktop
   fonts-dejavu-core fonts-liberation
 )
@@ -26,6 +27,7 @@ test_packages=(
   xvfb xdotool imagemagick openbox x11-utils
   tesseract-ocr tesseract-ocr-rus  # reading texts off the on-screen tests' screenshots
   chromium   # the report page checked in a real browser
+  python3-openpyxl libreoffice-calc-nogui  # orvex-select's workbooks read by real spreadsheet programs
   locales
 )
 

@@ -39,7 +39,7 @@ TEST(BadInputTest, NamesWhatIsWrongAndWhatIsAccepted) {
       {with(kCooler, {"--series", "VP", "--capacity", "1500"}), "", 1, ""},  // the field's 999 kW: no model
       {with(kCondenser, {"--connection", "wye"}), "", 2, "--connection: \"wye\" is not offered; accepted: delta, star, both"},
       {with(kCondenser, {"--poles", "4,5"}), "", 2, "--poles: \"5\" is not offered; accepted: 4, 6, 8"},
-      {with(kCondenser, {"--format", "xml"}), "", 2, "--format"},
+      {with(kCondenser, {"--format", "xml"}), "", 2, "--format: \"xml\" is not a format"},
       {{"catalog", "--series", "KD-800"}, "", 2, "accepted: VP (ORVEX VP)"},
       {{"batch", "/nonexistent/duties.csv"}, "", 2, "cannot read /nonexistent/duties.csv"},
       {{"batch", "-"}, "series,refrigerant,temp,difference,capacity\n", 2,
@@ -47,13 +47,31 @@ TEST(BadInputTest, NamesWhatIsWrongAndWhatIsAccepted) {
       {{"batch", "-"}, "series,refrigerant,temperature,difference\n", 2, "the header names no \"capacity\" column"},
       {{"batch", "-"}, "", 2, "no header line"},
       {{"report", "cooler", "--series", "VP", "--refrigerant", "R22", "--temperature", "0", "--difference", "5",
-        "--capacity", "900", "--out", "/nonexistent"}, "", 1, "no model covers the duty; the largest, "},
+        "--capacity", "900", "--out", "."}, "", 1, "no model covers the duty; the largest, "},
+      {{"report", "cooler", "--series", "VP", "--refrigerant", "R22", "--temperature", "0", "--difference", "5",
+        "--capacity", "1", "--out", "/nonexistent"}, "", 2, "--out: the folder \"/nonexistent\" does not exist"},
+      {{"report", "cooler", "--series", "VP", "--refrigerant", "R22", "--temperature", "0", "--difference", "5",
+        "--capacity", "1", "--user-info", "/nonexistent/my.ini"}, "", 2, "--user-info: no file \"/nonexistent/my.ini\""},
       {{"--version"}, "", 0, "2.2.0\n"},
       {{"batch", "--help"}, "", 0, "The first line names the columns"},
-      {{}, "", 2, "A subcommand is required"},
+      // The command line's own mistakes, in the program's words.
+      {{}, "", 2, "orvex-select: name a command: cooler, condenser, report, batch, catalog"},
+      {{"coolr"}, "", 2, "\"coolr\" is not a command; commands: cooler, condenser, report, batch, catalog; did you mean \"cooler\"?"},
+      {{"report", "condensor"}, "", 2, "orvex-select report: \"condensor\" is not a command; commands: cooler, condenser; did you mean \"condenser\"?"},
+      {{"report"}, "", 2, "orvex-select report: name a command: cooler, condenser"},
+      {{"batch", "-", "--colour"}, "", 2, "orvex-select batch: \"--colour\" is not an option here"},
+      {with(kCooler, {"--series"}), "", 2, "orvex-select cooler: --series needs a value"},
+      {with(kCooler, {"--series", "--capacity", "1"}), "", 2, "--series needs a value"},
+      {with(kCondenser, {"--noise=", "40"}), "", 2, "orvex-select condenser: --noise: the value is empty"},
+      {with(kCondenser, {"--format", "1"}), "", 2, "--format: \"1\" is not a format; accepted: table, csv, csv-excel-ru, json, xlsx"},
+      // Control characters from the input are shown escaped.
+      {{"batch", "-"}, "series,refrigerant,temperature,difference,capacity\nVK-M,R22\x1B[31m,-10,8,1\n", 1,
+       "line 2, column 2 (refrigerant): \"R22\\x1B[31m\" is not offered"},
+      {with(kCooler, {"--series", "V\xC2\x9B" "P", "--capacity", "1"}), "", 2, "\"V\\u009BP\" is no series here"},
   };
   for (const auto& c : cases) {
     const auto run = runSelect(c.arguments, c.input);
+    EXPECT_EQ(run.err.find_first_of("\x1B\r\t"), std::string::npos) << "a control character reached the terminal";
     const std::string& said = c.status == 0 ? run.out : run.err;
     EXPECT_EQ(run.status, c.status) << c.arguments.front() << " " << run.err;
     EXPECT_NE(said.find(c.said), std::string::npos) << "said: " << said << "\nexpected: " << c.said;
@@ -64,3 +82,10 @@ TEST(BadInputTest, NamesWhatIsWrongAndWhatIsAccepted) {
 }
 
 }  // namespace
+
+TEST(BadInputTest, AWorkbookIsNotWrittenToATerminal) {
+  const auto run = runSelect({"catalog", "--format", "xlsx"}, "", true);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("a workbook is not for a terminal; name a file with --output FILE"), std::string::npos) << run.err;
+  EXPECT_EQ(run.out, "");
+}

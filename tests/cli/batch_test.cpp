@@ -18,6 +18,7 @@ using testing_support::runSelect;
 struct Expected {
   std::string name, status;
   std::vector<std::string> duty;
+  std::string message = "";  // a bad line's message, where the case is about it
 };
 
 const std::vector<std::string> kCoolerDuty{"cooler", "--series", "VK-M", "--refrigerant", "R404a/R507",
@@ -35,6 +36,7 @@ TEST(BatchTest, EveryLineIsSelectedAsTheSingleCommandSelectsIt) {
     std::string file;
     int status;
     std::vector<Expected> records;
+    std::vector<int> lines = {};  // the records' line numbers, where the case is about them
   } cases[] = {
       {"UTF-8, LF", header + "\n\"Камера 1, склад\"" + cooler + "\nRack" + condenser + "\n", 0,
        {{"Камера 1, склад", "ok", kCoolerDuty}, {"Rack", "ok", kCondenserDuty}}},
@@ -54,6 +56,18 @@ TEST(BatchTest, EveryLineIsSelectedAsTheSingleCommandSelectsIt) {
         {"C", "ok", kCondenserDuty},
         {"D", "no model", {}},
         {"E", "error", {}}}},
+      // What a Russian Excel saves: ';', decimal commas, Windows-1251, CR LF; "4,6" stays a list.
+      {"a Russian Excel's CSV",
+       *platform::toWindows1251("name;series;refrigerant;temperature;ambient;difference;capacity;connection;poles\r\n"
+                                "Камера;VK-M;R404a/R507;-10;;8;5,5;;\r\nСтойка;KD-630;R134a;;32;10;40,0;star;4,6\r\n"),
+       0, {{"Камера", "ok", kCoolerDuty}, {"Стойка", "ok", kCondenserDuty}}},
+      {"a decimal comma where ',' separates stays refused", header + "\nA,VK-M,R404a/R507,-10,,8,\"5,5\",,\n", 1,
+       {{"A", "error", {}, "line 2, column 7 (capacity): \"5,5\" is not a number"}}},
+      {"CR alone ends the lines; a CR inside quotes is kept", header + "\rA" + cooler + "\r\"B\rC\"" + condenser + "\r", 0,
+       {{"A", "ok", kCoolerDuty}, {"B\rC", "ok", kCondenserDuty}}, {2, 3}},
+      {"a quote never closed: the lines before it are selected",
+       header + "\nA" + cooler + "\n\"B" + cooler + "\nC" + cooler + "\n", 1,
+       {{"A", "ok", kCoolerDuty}, {"", "error", {}, "line 3: a quote opened here is never closed"}}, {2, 3}},
   };
   for (const auto& c : cases) {
     const auto run = runSelect({"batch", "-", "--format", "json"}, c.file);
@@ -64,12 +78,14 @@ TEST(BatchTest, EveryLineIsSelectedAsTheSingleCommandSelectsIt) {
       const Expected& expected = c.records[i];
       EXPECT_EQ(records[i]["name"], expected.name) << c.what;
       EXPECT_EQ(records[i]["status"], expected.status) << c.what;
+      if (!c.lines.empty()) EXPECT_EQ(records[i]["line"], c.lines[i]) << c.what;
       if (expected.duty.empty()) {
         // A bad line's message says which line and column, and stands on standard error too.
         const std::string message = records[i]["message"];
         if (expected.status == "error") {
           EXPECT_TRUE(message.starts_with("line " + std::to_string(int(records[i]["line"])))) << message;
           EXPECT_NE(run.err.find(message), std::string::npos) << c.what << ": " << message;
+          if (!expected.message.empty()) EXPECT_TRUE(message.starts_with(expected.message)) << message;
         }
         continue;
       }

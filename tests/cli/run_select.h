@@ -15,12 +15,12 @@ struct SelectRun {
   std::string out, err;
 };
 
-inline SelectRun runSelect(std::vector<std::string> arguments, const std::string& input = "") {
+inline SelectRun runSelect(std::vector<std::string> arguments, const std::string& input = "", bool terminal = false) {
   if (catalog::ceilingCoolerList().empty()) catalog::loadCatalog();
   arguments.insert(arguments.begin(), "orvex-select");
   std::istringstream in(input);
   std::ostringstream out, err;
-  const int status = cli::runSelectProgram(arguments, in, out, err);
+  const int status = cli::runSelectProgram(arguments, in, out, err, terminal);
   return {status, out.str(), err.str()};
 }
 

@@ -29,11 +29,11 @@ PATH="$work/bin:$PATH" bash "$work/tree/scripts/start.sh" >"$work/out" 2>&1 || {
 fail=0
 installed="$(grep '^apt-get install' "$log" | head -n 1)"
 for needed in build-essential cmake libwxgtk3.2-dev libcurl4-openssl-dev libpng-dev libjpeg-dev libcli11-dev \
-  nlohmann-json3-dev libcsv-dev xdg-utils fonts-liberation; do
+  nlohmann-json3-dev libcsv-dev libxlsxwriter-dev xdg-utils fonts-liberation; do
   case " $installed " in *" $needed "*) ;; *) echo "start.sh does not install $needed" && fail=1 ;; esac
 done
 for unwanted in mingw wine nsis chromium tesseract qemu clang multilib xvfb xdotool openbox imagemagick \
-  libgtest libbenchmark locales; do
+  libgtest libbenchmark locales libreoffice openpyxl; do
   if grep -q -- "$unwanted" "$log"; then echo "start.sh installs $unwanted: $installed" && fail=1; fi
 done
 grep -q 'ORVEX_TESTS=OFF' "$log" || { echo "start.sh configures the tests' build" && fail=1; }
