@@ -2,7 +2,8 @@
 # Builds the libraries of the Windows programs for i686-w64-mingw32 or x86_64-w64-mingw32 from
 # Debian's own source packages: zlib, libpng, libjpeg-turbo, libcurl (Windows TLS through
 # Schannel, no OpenSSL) and wxWidgets' MSW port, all static, for the desktop program; libcsv,
-# and the header-only CLI11 and nlohmann-json, for the console program. They land in a cache outside the clone, one folder per set
+# libxlsxwriter (with its own minizip), and the header-only CLI11 and nlohmann-json, for the
+# console program. They land in a cache outside the clone, one folder per set
 # of source versions, compiler and build recipe, so a second run only finds them there.
 #
 # Usage: scripts/windows/build-deps.sh     (prints the folder of the built libraries last)
@@ -16,7 +17,7 @@ toolchain="$root/cmake/mingw-w64.cmake"
 cache="${ORVEX_WINDOWS_DEPS_CACHE:-/var/cache/orvex-windows-deps}"
 triple="${ORVEX_WINDOWS_TRIPLE:-i686-w64-mingw32}"
 jobs="$(nproc)"
-source_packages=(zlib libpng1.6 libjpeg-turbo curl wxwidgets3.2 libcsv cli11 nlohmann-json3)
+source_packages=(zlib libpng1.6 libjpeg-turbo curl wxwidgets3.2 libcsv libxlsxwriter cli11 nlohmann-json3)
 
 say() { echo "windows deps: $*" >&2; }
 
@@ -148,6 +149,12 @@ build_libcsv() {
   cp "$src/csv.h" "$prefix/include/"
 }
 
+# Workbooks: the static library with the minizip and tmpfileplus it carries, over our zlib.
+build_libxlsxwriter() {
+  cmake_build "$(fetch_source libxlsxwriter)" -DZLIB_ROOT="$prefix" -DUSE_SYSTEM_MINIZIP=OFF \
+    -DBUILD_TESTS=OFF -DBUILD_EXAMPLES=OFF
+}
+
 # Header-only: installing puts the headers and the CMake package files into the prefix.
 build_cli11() {
   cmake_build "$(fetch_source cli11)" -DCLI11_BUILD_TESTS=OFF -DCLI11_BUILD_EXAMPLES=OFF \
@@ -160,7 +167,7 @@ build_nlohmann_json() {
 
 set -E
 trap 'say "failed; the end of $log:"; tail -n 30 "$log" >&2' ERR
-for step in zlib libpng libjpeg curl wxwidgets libcsv cli11 nlohmann_json; do
+for step in zlib libpng libjpeg curl wxwidgets libcsv libxlsxwriter cli11 nlohmann_json; do
   started=$SECONDS
   "build_$step"
   say "$step built in $((SECONDS - started)) s"

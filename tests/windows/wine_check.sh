@@ -5,7 +5,8 @@
 # goes through the whole on-screen scenario (tests/windows/scenario.sh); the Linux program
 # goes through the same scenario, and the files both wrote (report page and its pictures,
 # contact details, drawing) must be the same byte for byte; the installed console program
-# answers a batch file as the Linux one does, byte for byte; last the uninstaller removes the
+# answers a batch file as the Linux one does, byte for byte, and writes to files and consoles
+# as tests/windows/console_check.sh checks; last the uninstaller removes the
 # programs and the shortcut and leaves the user's folder.
 # Usage: wine_check.sh <Linux build folder> <...-win64-setup.exe> <orvex-selection.exe> <work dir> <site address>
 set -euo pipefail
@@ -72,6 +73,7 @@ for format in json table; do
     fail "orvex-select.exe's $format differs from the Linux one's"
 done
 echo "orvex-select.exe answers the batch as the Linux program does (exit status $status)"
+bash "$here/console_check.sh" "$installed/orvex-select.exe" "$linux_console" "$work/console"
 
 "$wine" "$installed/uninstall.exe" /S >"$work/uninstall.log" 2>&1
 "$wineserver" --wait
