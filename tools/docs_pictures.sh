@@ -58,11 +58,7 @@ timeout 90 chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --no
 log "report_page.png: $(identify -format '%wx%h' "$docs/report_page.png")"
 kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
 
-start_program
-sleep_until_ms 5500
-open_selection_window "Подбор конденсатора" 600 400 condenser_opened
-fill_condenser_form
-select_and_check_rows
+start_with_condenser_selection
 save_window "$SELECTION_WINDOW" condenser_window.png
 open_closed_column condenser_column
 save_window "$SELECTION_WINDOW" condenser_opened_column.png

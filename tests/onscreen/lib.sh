@@ -196,6 +196,15 @@ check_coloured_rows() { # shot
   [ "$blue" -gt 10 ] || fail "the chosen model's name is not blue"
 }
 
+# Starts the program anew and makes the condenser selection in its window.
+start_with_condenser_selection() {
+  start_program
+  sleep_until_ms 5500
+  open_selection_window "Подбор конденсатора" 600 400 condenser_opened
+  fill_condenser_form
+  select_and_check_rows
+}
+
 # Counts the pixels of one colour (R,G,B, within 10 % for anti-aliased text) in a region of a
 # screenshot.
 count_colour() { # shot x y w h r g b

@@ -24,11 +24,7 @@ grep -q "[Дд]иаметр" <<<"$text" || fail "the opened air cooler column's 
   fail "the opened air cooler column shows no fan diameters: $text"
 kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
 
-start_program
-sleep_until_ms 5500
-open_selection_window "Подбор конденсатора" 600 400 condenser_opened
-fill_condenser_form
-select_and_check_rows
+start_with_condenser_selection
 text=$(read_text selected $(( list_x + 1 + 580 )) "$list_y" 150 32)
 grep -q "10 м" <<<"$text" && grep -q "(дБА)" <<<"$text" ||
   fail "the noise title is not read whole: $text"
