@@ -200,6 +200,11 @@ std::string escapedControls(std::string_view text) {
   return shown;
 }
 
-std::string quotedForMessage(std::string_view text) { return "\"" + escapedControls(text) + "\""; }
+std::string quotedForMessage(std::string_view text) {
+  std::string quoted(1, '"');
+  quoted += escapedControls(text);
+  quoted += '"';
+  return quoted;
+}
 
 }  // namespace cli
