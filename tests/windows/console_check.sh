@@ -7,10 +7,12 @@
 # - a workbook with a Cyrillic name, made in a temporary folder with a Cyrillic name, holds the
 #   same cells as the Linux program's.
 # Usage: console_check.sh <installed orvex-select.exe> <Linux orvex-select> <work dir>
-# (wine, wineserver and WINEPREFIX as wine.sh and wine_check.sh set them)
+# (in the Wine prefix that WINEPREFIX names)
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 exe="$1" linux_console="$2" work="$3"
+source "$here/wine.sh"
+wine_for "$exe"
 mkdir -p "$work"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 duties="$(winepath -w "$here/duties.csv" 2>/dev/null)"
@@ -19,7 +21,7 @@ duties="$(winepath -w "$here/duties.csv" 2>/dev/null)"
   >>"$work/console.log" 2>&1
 # The relay log's calls: the function and its third argument, the count of bytes or characters.
 write_sizes() { # relay log, function
-  sed -n "s/.*Call [A-Za-z]*\.$2(\([0-9a-f]*\),\([0-9a-f]*\),\([0-9a-f]*\),.*/\3/p" "$1" | while read -r hex; do
+  sed -n "s/.*Call [A-Za-z0-9]*\.$2(\([0-9a-f]*\),\([0-9a-f]*\),\([0-9a-f]*\),.*/\3/p" "$1" | while read -r hex; do
     echo $((16#$hex))
   done
 }
