@@ -66,9 +66,8 @@ using BatchRecord = std::array<std::string, kBatchFieldCount>;
 // Writes the records as they come, so nothing is kept.
 class RecordWriter {
  public:
-  RecordWriter(std::ostream& out, OutputFormat format) : out_(out), format_(format) {
-    if (format != OutputFormat::Table && format != OutputFormat::Json) sheet_ = makeSheetWriter(format, out);
-  }
+  RecordWriter(std::ostream& out, OutputFormat format)
+      : out_(out), format_(format), sheet_(makeSheetWriter(format, out)) {}
   // The opening (JSON's bracket, the header, the table's titles), once the input's header has
   // been accepted: a refused file writes nothing to the output.
   void begin() {
@@ -130,12 +129,10 @@ struct BatchOptions {
   OutputOptions output;
 };
 
-// "5,5" as "5.5": a decimal comma, where it stands alone.
+// "5,5" as "5.5": a single comma in a number without a point is its decimal comma.
 void readDecimalComma(std::string& number) {
-  const std::size_t comma = number.find(',');
-  if (comma != std::string::npos && number.find_first_of(",.", comma + 1) == std::string::npos &&
-      number.find('.') == std::string::npos)
-    number[comma] = '.';
+  if (std::count(number.begin(), number.end(), ',') == 1 && number.find('.') == std::string::npos)
+    number[number.find(',')] = '.';
 }
 
 // One batch: the header first, then one duty a record.

@@ -68,9 +68,7 @@ struct CatalogOptions {
 class CatalogWriter {
  public:
   CatalogWriter(const CatalogOptions& options, OutputFormat format, std::ostream& out)
-      : options_(options), format_(format), out_(out) {
-    if (format != OutputFormat::Table && format != OutputFormat::Json) sheet_ = makeSheetWriter(format, out);
-  }
+      : options_(options), format_(format), out_(out), sheet_(makeSheetWriter(format, out)) {}
 
   template <typename Record>
   void addSeries(const selection::SeriesName& series, bool condenser, const std::vector<Record>& records,

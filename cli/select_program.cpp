@@ -41,16 +41,32 @@ std::string said(const CLI::App* command) {
   return "orvex-select" + (path.empty() ? std::string() : " " + path) + ": ";
 }
 
+// "orvex-select cooler --help".
+std::string helpCommand(const CLI::App* command) {
+  const std::string path = commandPath(command);
+  return "orvex-select " + (path.empty() ? std::string() : path + " ") + "--help";
+}
+
+// The commands a level offers (the program's, or report's).
+std::vector<const CLI::App*> offeredCommands(const CLI::App* level) {
+  return level->get_subcommands([](const CLI::App*) { return true; });
+}
+
+std::string commandNames(const CLI::App* level) {
+  std::string names;
+  for (const CLI::App* sub : offeredCommands(level)) names += (names.empty() ? "" : ", ") + sub->get_name();
+  return names;
+}
+
 // The mistake in a command name, with the names offered and the nearest one.
 std::string unknownCommand(const CLI::App* level, std::string_view typed) {
-  std::string names, nearest;
+  std::string nearest;
   std::size_t nearestDistance = 3;  // more edits than 2 suggest nothing
-  for (const CLI::App* sub : level->get_subcommands([](const CLI::App*) { return true; })) {
-    names += (names.empty() ? "" : ", ") + sub->get_name();
+  for (const CLI::App* sub : offeredCommands(level)) {
     const std::size_t distance = editDistance(typed, sub->get_name());
     if (distance < nearestDistance) nearestDistance = distance, nearest = sub->get_name();
   }
-  std::string message = said(level) + quotedForMessage(typed) + " is not a command; commands: " + names;
+  std::string message = said(level) + quotedForMessage(typed) + " is not a command; commands: " + commandNames(level);
   if (!nearest.empty()) message += "; did you mean \"" + nearest + "\"?";
   return message;
 }
@@ -62,7 +78,7 @@ std::optional<std::string> argumentMistake(CLI::App& app, const std::vector<std:
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (argument == "--help" || argument == "-h" || argument == "--version") return std::nullopt;
-    const bool hasSubcommands = !level->get_subcommands([](const CLI::App*) { return true; }).empty();
+    const bool hasSubcommands = !offeredCommands(level).empty();
     if (!argument.starts_with("-") || argument == "-") {
       if (!hasSubcommands) continue;  // a command's own argument, such as batch's file
       const auto named = level->get_subcommands([&](const CLI::App* sub) { return sub->check_name(argument); });
@@ -75,8 +91,7 @@ std::optional<std::string> argumentMistake(CLI::App& app, const std::vector<std:
     const std::string name = argument.substr(0, equals);
     const CLI::Option* option = level->get_option_no_throw(name);
     if (!option) {
-      return said(level) + quotedForMessage(name) + " is not an option here (orvex-select " +
-             (commandPath(level).empty() ? "" : commandPath(level) + " ") + "--help lists them)";
+      return said(level) + quotedForMessage(name) + " is not an option here (" + helpCommand(level) + " lists them)";
     }
     if (option->get_items_expected_max() == 0) continue;  // a flag
     if (equals != std::string::npos) {
@@ -127,11 +142,7 @@ int runSelectProgram(const std::vector<std::string>& arguments, std::istream& in
       if (sub) command = sub;
     }
     if (command->get_require_subcommand_min() > 0 && command->get_subcommands().empty()) {
-      std::string names;
-      for (const CLI::App* sub : command->get_subcommands([](const CLI::App*) { return true; }))
-        names += (names.empty() ? "" : ", ") + sub->get_name();
-      err << said(command) << "name a command: " << names << " (orvex-select "
-          << (commandPath(command).empty() ? "" : commandPath(command) + " ") << "--help)\n";
+      err << said(command) << "name a command: " << commandNames(command) << " (" << helpCommand(command) << ")\n";
     } else {
       err << said(command) << escapedControls(error.what()) << '\n';
     }

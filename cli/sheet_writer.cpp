@@ -69,8 +69,11 @@ std::unique_ptr<SheetWriter> makeSheetWriter(OutputFormat format, std::ostream& 
   switch (format) {
     case OutputFormat::ExcelCsv: return std::make_unique<ExcelCsvSheet>(out);
     case OutputFormat::Xlsx: return makeXlsxSheetWriter(out);
-    default: return std::make_unique<CsvSheet>(out);
+    case OutputFormat::Csv: return std::make_unique<CsvSheet>(out);
+    case OutputFormat::Table:
+    case OutputFormat::Json: break;
   }
+  return nullptr;
 }
 
 }  // namespace cli

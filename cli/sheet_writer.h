@@ -32,7 +32,8 @@ class SheetWriter {
   virtual bool finish(std::string& error) = 0;
 };
 
-// A writer of one of the spreadsheet formats (Csv, ExcelCsv, Xlsx) into `out`.
+// A writer of one of the spreadsheet formats (Csv, ExcelCsv, Xlsx) into `out`; null for the
+// table and JSON, which keep their own shapes.
 std::unique_ptr<SheetWriter> makeSheetWriter(OutputFormat format, std::ostream& out);
 
 // The .xlsx writer (xlsx_sheet.cpp).

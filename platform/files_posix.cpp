@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "platform/file_queries.h"
@@ -16,9 +17,8 @@ namespace {
 // Makes a rename in the folder of `path` durable, so a power cut cannot bring the old name
 // back. A file system that cannot sync a folder is no reason to call the write failed.
 void syncFolderOf(const std::string& path) {
-  const std::size_t separator = path.rfind('/');
-  const std::string folder = separator == std::string::npos ? "." : separator == 0 ? "/" : path.substr(0, separator);
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const std::string folder = std::filesystem::path(path).parent_path().string();
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
   ::fsync(fd);
   ::close(fd);
