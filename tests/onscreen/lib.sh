@@ -236,14 +236,28 @@ open_closed_column() { # shot
   # Scrolls right a few steps at a time until the list stops moving (a slow build may take a
   # while over each step).
   xdotool mousemove $(( x + list_x + 300 )) $(( top + list_y + 50 ))
-  import -window root "$WORK/$1.png"
+  settled_list_shot "$1"
   local attempt
   for attempt in $(seq 30); do
     cp "$WORK/$1.png" "$WORK/before_scroll.png"
     for _ in $(seq 10); do xdotool click 7; done
-    sleep 0.5
-    import -window root "$WORK/$1.png"
+    settled_list_shot "$1"
     list_unchanged "$WORK/before_scroll.png" "$WORK/$1.png" && break
   done
   log "screenshot $1.png after $attempt scroll steps"
+}
+
+# Takes screenshots half a second apart until the list looks the same in two of them: a slow
+# build (the sanitizers') may still be working through the scroll clicks or painting the
+# header when the first is taken.
+settled_list_shot() { # shot
+  local previous="$WORK/settling.png"
+  sleep 0.5
+  import -window root "$WORK/$1.png"
+  for _ in $(seq 10); do
+    cp "$WORK/$1.png" "$previous"
+    sleep 0.5
+    import -window root "$WORK/$1.png"
+    list_unchanged "$previous" "$WORK/$1.png" && return 0
+  done
 }
