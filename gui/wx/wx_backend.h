@@ -42,8 +42,9 @@ class WxToolkit final : public Toolkit {
 
   void setImage(int slot, ImageSource source) override;
   Image image(int slot) const override;
-  // The slot's decoded picture while a picture gadget shows it; null otherwise.
-  const wxBitmap* bitmap(int slot) const;
+  // The slot's decoded picture at scale s while a picture gadget of a window at that scale
+  // shows it; null otherwise.
+  const wxBitmap* bitmap(int slot, double scale) const;
 
   // --- Windows -------------------------------------------------------------------------------
 
@@ -147,6 +148,9 @@ class WxToolkit final : public Toolkit {
 
   void frameActivated(int window);
 
+  // The window's scale changed: its font, gadgets, lists and pictures follow.
+  void rescaleWindow(int window);
+
   // A key pressed anywhere in the window, before the focused control sees it: true when it
   // pressed one of the window's dialog buttons.
   bool dialogKeyPressed(int window, const wxWindow* frame, const wxKeyEvent& key);
@@ -168,16 +172,18 @@ class WxToolkit final : public Toolkit {
   // Paints the window's pictures in creation order.
   void paintPictures(int window, wxDC& dc) const;
 
-  // The area a picture covers: its place, or its image's size where the place has none.
-  wxRect pictureRect(const GadgetRecord& g) const;
+  // The area a picture covers in its window: its place, or its image's size where the place
+  // has none.
+  wxRect pictureRect(const WindowRecord& record, const GadgetRecord& g) const;
 
  private:
   using QueueItem = std::variant<Event, std::function<void()>>;
 
-  // A slot's source, and its one decoded copy (a bitmap) while a picture gadget shows it.
+  // A slot's source, and its decoded copies (bitmaps) at the scales of the windows whose
+  // picture gadgets show it, by scale in thousandths.
   struct ImageSlot {
     ImageSource source;
-    wxBitmap bitmap;
+    std::map<int, wxBitmap> bitmaps;
   };
 
   class Quiet {
@@ -205,9 +211,10 @@ class WxToolkit final : public Toolkit {
                     wxWindow* control);
 
   void refreshPicture(WindowRecord& record, const GadgetRecord& g);
-  // Decodes a slot's picture when a gadget comes to show it; lets go of the pictures that no
-  // gadget of an open window shows any more (the splash's once it has closed).
-  void holdPicture(int slot);
+  // Decodes a slot's picture at a window's scale when a gadget there comes to show it; lets go
+  // of the pictures that no gadget of an open window shows any more (the splash's once it
+  // has closed).
+  void holdPicture(int slot, double scale);
   void releaseUnshownPictures();
 
   // The handlers below find their gadget again through its window number and frame, so an
@@ -219,12 +226,13 @@ class WxToolkit final : public Toolkit {
   bool gadgetAlive(int window, const wxWindow* frame, const GadgetRecord* target);
 
   void place(WindowRecord& record);
+  // Sizes the frame to the window's inner size at its scale, less a menu bar it has.
+  void fitClientArea(WindowRecord& record);
 
   // Puts the window's focusable controls into the reading order of their places, which Tab
   // follows (wx follows the order of the panel's children).
   void orderForTab(WindowRecord& record);
 
-  wxFont font_;
   std::unique_ptr<wxGUIEventLoop> loop_;
   std::map<int, std::unique_ptr<WindowRecord>> windows_;
   std::map<int, ImageSlot> images_;

@@ -19,8 +19,4 @@ std::string fromWx(const wxString& text) {
 
 wxColour toWx(Rgb colour) { return wxColour(colour.red, colour.green, colour.blue); }
 
-wxPoint positionOf(const Rect& place) { return wxPoint(place.x, place.y); }
-
-wxSize sizeOf(const Rect& place) { return wxSize(place.width, place.height); }
-
 }  // namespace gui::wx

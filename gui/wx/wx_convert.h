@@ -1,11 +1,10 @@
 #pragma once
-// Conversions between the program's values and wx's: texts, colours and gadget places.
+// Conversions between the program's values and wx's: texts and colours.
 
 #include <string>
 #include <string_view>
 
 #include <wx/colour.h>
-#include <wx/gdicmn.h>
 #include <wx/string.h>
 
 #include "gui/toolkit.h"
@@ -17,9 +16,5 @@ wxString toWx(std::string_view text);
 std::string fromWx(const wxString& text);
 
 wxColour toWx(Rgb colour);
-
-// The top-left corner and the size of a gadget's place.
-wxPoint positionOf(const Rect& place);
-wxSize sizeOf(const Rect& place);
 
 }  // namespace gui::wx

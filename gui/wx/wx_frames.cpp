@@ -22,6 +22,8 @@ ProgramFrame::ProgramFrame(WxToolkit& toolkit, int number, wxWindow* parent, con
   Bind(wxEVT_ACTIVATE, &ProgramFrame::onActivate, this);
   // GTK gives a frame no default or cancel button of its own: the frame sees every key first.
   Bind(wxEVT_CHAR_HOOK, &ProgramFrame::onCharHook, this);
+  // Moved to a monitor of another DPI (Windows): the window lays itself out again.
+  Bind(wxEVT_DPI_CHANGED, &ProgramFrame::onDpiChanged, this);
 }
 
 void ProgramFrame::onClose(wxCloseEvent& event) {
@@ -50,6 +52,11 @@ void ProgramFrame::onActivate(wxActivateEvent& event) {
 
 void ProgramFrame::onCharHook(wxKeyEvent& event) {
   if (!toolkit_.dialogKeyPressed(number_, this, event)) event.Skip();
+}
+
+void ProgramFrame::onDpiChanged(wxDPIChangedEvent& event) {
+  event.Skip();
+  if (toolkit_.liveWindow(number_, this)) toolkit_.rescaleWindow(number_);
 }
 
 bool ProgramFrame::followFocus() {

@@ -30,6 +30,7 @@ class ProgramFrame : public wxFrame {
   void onMenu(wxCommandEvent& event);
   void onActivate(wxActivateEvent& event);
   void onCharHook(wxKeyEvent& event);
+  void onDpiChanged(wxDPIChangedEvent& event);
 
   WxToolkit& toolkit_;
   int number_;

@@ -41,9 +41,10 @@ bool takesFocus(Kind kind) { return kind != Kind::Label && kind != Kind::Frame &
 void WxToolkit::addLabel(int window, int gadget, Rect place, std::string_view text) {
   WindowRecord* record = findWindow(window);
   if (!record) return;
-  auto* label = new wxStaticText(record->panel, wxID_ANY, wxString(), positionOf(place),
-                                 sizeOf(place), wxST_NO_AUTORESIZE | wxALIGN_LEFT);
-  label->SetFont(font_);
+  const wxRect at = record->onScreen(place);
+  auto* label = new wxStaticText(record->panel, wxID_ANY, wxString(), at.GetPosition(),
+                                 at.GetSize(), wxST_NO_AUTORESIZE | wxALIGN_LEFT);
+  label->SetFont(record->font);
   label->SetLabelText(toWx(text));
   GadgetRecord& g = add(*record, Kind::Label, gadget, place, label);
   // A label reports clicks only once the program made it clickable, with a bound action or
@@ -66,9 +67,10 @@ void WxToolkit::addLabel(int window, int gadget, Rect place, std::string_view te
 void WxToolkit::addTextField(int window, int gadget, Rect place) {
   WindowRecord* record = findWindow(window);
   if (!record) return;
+  const wxRect at = record->onScreen(place);
   auto* field =
-      new wxTextCtrl(record->panel, wxID_ANY, wxString(), positionOf(place), sizeOf(place));
-  field->SetFont(font_);
+      new wxTextCtrl(record->panel, wxID_ANY, wxString(), at.GetPosition(), at.GetSize());
+  field->SetFont(record->font);
   GadgetRecord& g = add(*record, Kind::TextField, gadget, place, field);
   bindChange(window, g, field, wxEVT_TEXT);
   bindLostFocus(window, g, field);
@@ -77,17 +79,19 @@ void WxToolkit::addTextField(int window, int gadget, Rect place) {
 void WxToolkit::addReadOnlyText(int window, int gadget, Rect place) {
   WindowRecord* record = findWindow(window);
   if (!record) return;
-  auto* text = new wxTextCtrl(record->panel, wxID_ANY, wxString(), positionOf(place), sizeOf(place),
+  const wxRect at = record->onScreen(place);
+  auto* text = new wxTextCtrl(record->panel, wxID_ANY, wxString(), at.GetPosition(), at.GetSize(),
                               wxTE_MULTILINE | wxTE_READONLY | wxTE_DONTWRAP);
-  text->SetFont(font_);
+  text->SetFont(record->font);
   add(*record, Kind::ReadOnlyText, gadget, place, text);
 }
 
 void WxToolkit::addComboBox(int window, int gadget, Rect place) {
   WindowRecord* record = findWindow(window);
   if (!record) return;
-  auto* choice = new wxChoice(record->panel, wxID_ANY, positionOf(place), sizeOf(place));
-  choice->SetFont(font_);
+  const wxRect at = record->onScreen(place);
+  auto* choice = new wxChoice(record->panel, wxID_ANY, at.GetPosition(), at.GetSize());
+  choice->SetFont(record->font);
   openListsUnhighlighted(choice);
   GadgetRecord& g = add(*record, Kind::ComboBox, gadget, place, choice);
   bindChange(window, g, choice, wxEVT_CHOICE);
@@ -97,19 +101,20 @@ void WxToolkit::addComboBox(int window, int gadget, Rect place) {
 void WxToolkit::addOption(int window, int gadget, Rect place, std::string_view text, int group) {
   WindowRecord* record = findWindow(window);
   if (!record) return;
+  const wxRect at = record->onScreen(place);
   if (!record->lastOptionGroup || *record->lastOptionGroup != group) {
     // A GTK radio group always has one button on, its first one to begin with. A hidden
     // first button holds that state, so a new group starts with none of its options ticked
     // and an option can be unticked.
-    record->groupBlank = new wxRadioButton(record->panel, wxID_ANY, wxString(), positionOf(place),
+    record->groupBlank = new wxRadioButton(record->panel, wxID_ANY, wxString(), at.GetPosition(),
                                            wxSize(0, 0), wxRB_GROUP);
     record->groupBlank->Hide();
     record->lastOptionGroup = group;
   }
   // Options join the group of the radio button created just before them.
   auto* option =
-      new wxRadioButton(record->panel, wxID_ANY, wxString(), positionOf(place), sizeOf(place));
-  option->SetFont(font_);
+      new wxRadioButton(record->panel, wxID_ANY, wxString(), at.GetPosition(), at.GetSize());
+  option->SetFont(record->font);
   option->SetLabelText(toWx(text));
   GadgetRecord& g = add(*record, Kind::Option, gadget, place, option);
   g.groupBlank = record->groupBlank;
@@ -119,8 +124,9 @@ void WxToolkit::addOption(int window, int gadget, Rect place, std::string_view t
 void WxToolkit::addCheckBox(int window, int gadget, Rect place, std::string_view text) {
   WindowRecord* record = findWindow(window);
   if (!record) return;
-  auto* box = new wxCheckBox(record->panel, wxID_ANY, wxString(), positionOf(place), sizeOf(place));
-  box->SetFont(font_);
+  const wxRect at = record->onScreen(place);
+  auto* box = new wxCheckBox(record->panel, wxID_ANY, wxString(), at.GetPosition(), at.GetSize());
+  box->SetFont(record->font);
   box->SetLabelText(toWx(text));
   GadgetRecord& g = add(*record, Kind::CheckBox, gadget, place, box);
   bindClick(window, g, box, wxEVT_CHECKBOX);
@@ -129,11 +135,12 @@ void WxToolkit::addCheckBox(int window, int gadget, Rect place, std::string_view
 void WxToolkit::addFrame(int window, Rect place, std::string_view caption) {
   WindowRecord* record = findWindow(window);
   if (!record) return;
+  const wxRect at = record->onScreen(place);
   // A plain sibling of the gadgets placed over it: it draws only its border and caption and
   // takes no mouse input, so those gadgets stay visible and clickable.
   auto* box =
-      new wxStaticBox(record->panel, wxID_ANY, wxString(), positionOf(place), sizeOf(place));
-  box->SetFont(font_);
+      new wxStaticBox(record->panel, wxID_ANY, wxString(), at.GetPosition(), at.GetSize());
+  box->SetFont(record->font);
   box->SetLabelText(toWx(caption));
   add(*record, Kind::Frame, kUnnumbered, place, box);
 }
@@ -143,16 +150,17 @@ void WxToolkit::addPicture(int window, int gadget, Rect place, int imageSlot) {
   if (!record) return;
   GadgetRecord& g = add(*record, Kind::Picture, gadget, place, nullptr);
   g.imageSlot = imageSlot;
-  holdPicture(imageSlot);
+  holdPicture(imageSlot, record->scale);
   refreshPicture(*record, g);
 }
 
 void WxToolkit::addButton(int window, int gadget, Rect place, std::string_view text) {
   WindowRecord* record = findWindow(window);
   if (!record) return;
+  const wxRect at = record->onScreen(place);
   auto* button =
-      new wxButton(record->panel, wxID_ANY, wxString(), positionOf(place), sizeOf(place));
-  button->SetFont(font_);
+      new wxButton(record->panel, wxID_ANY, wxString(), at.GetPosition(), at.GetSize());
+  button->SetFont(record->font);
   button->SetLabelText(toWx(text));
   GadgetRecord& g = add(*record, Kind::Button, gadget, place, button);
   bindClick(window, g, button, wxEVT_BUTTON);
@@ -162,11 +170,12 @@ void WxToolkit::addHyperlink(int window, int gadget, Rect place, std::string_vie
                              Rgb hoverColour) {
   WindowRecord* record = findWindow(window);
   if (!record) return;
+  const wxRect at = record->onScreen(place);
   const wxString label = toWx(text);
   auto* link = new wxGenericHyperlinkCtrl(record->panel, wxID_ANY, label,
-                                          label.empty() ? wxString(" ") : label, positionOf(place),
-                                          sizeOf(place), wxHL_ALIGN_LEFT | wxBORDER_NONE);
-  link->SetFont(font_.Underlined());
+                                          label.empty() ? wxString(" ") : label, at.GetPosition(),
+                                          at.GetSize(), wxHL_ALIGN_LEFT | wxBORDER_NONE);
+  link->SetFont(record->font.Underlined());
   link->SetNormalColour(kHyperlinkColour);
   link->SetVisitedColour(kHyperlinkColour);
   link->SetHoverColour(toWx(hoverColour));
@@ -178,8 +187,9 @@ void WxToolkit::addList(int window, int gadget, Rect place,
                         const std::vector<ListColumn>& columns) {
   WindowRecord* record = findWindow(window);
   if (!record) return;
+  const wxRect at = record->onScreen(place);
   auto* table = new ListTable(columns);
-  auto* grid = new ListGrid(record->panel, place, table, font_);
+  auto* grid = new ListGrid(record->panel, at, table, record->font, record->scale);
   GadgetRecord& g = add(*record, Kind::List, gadget, place, grid);
   g.grid = grid;
   g.table = table;

@@ -6,10 +6,13 @@
 
 #include <clocale>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 #include <utility>
 
 #include <gtk/gtk.h>
+
+#include "gui/scale.h"
 
 namespace gui::wx {
 
@@ -19,24 +22,25 @@ namespace {
 constexpr const char* kClientWidgetName = "orvex-client";
 constexpr const char* kFrameWidgetName = "orvex-frame";
 
-constexpr const char* kStyleSheet = R"css(
+// The style sheet at 96 dpi; each %N% stands for N pixels, given at the desktop's scale.
+constexpr std::string_view kStyleSheet = R"css(
 #orvex-client entry {
-  min-height: 0; padding-top: 0; padding-bottom: 0; padding-left: 3px; padding-right: 3px;
+  min-height: 0; padding-top: 0; padding-bottom: 0; padding-left: %3%; padding-right: %3%;
 }
 #orvex-client button {
-  min-height: 0; min-width: 0; padding: 0 6px;
+  min-height: 0; min-width: 0; padding: 0 %6%;
 }
 #orvex-client combobox button {
-  padding: 0 2px 0 4px;
+  padding: 0 %2% 0 %4%;
 }
 #orvex-client combobox arrow {
-  min-height: 12px; min-width: 12px;
+  min-height: %12%; min-width: %12%;
 }
 #orvex-client checkbutton, #orvex-client radiobutton {
   min-height: 0; padding: 0;
 }
 #orvex-client check, #orvex-client radio {
-  min-height: 13px; min-width: 13px; margin: 0 4px 0 0; padding: 0;
+  min-height: %13%; min-width: %13%; margin: 0 %4% 0 0; padding: 0;
 }
 #orvex-client scrolledwindow undershoot, #orvex-client scrolledwindow overshoot {
   background: none;
@@ -45,9 +49,25 @@ constexpr const char* kStyleSheet = R"css(
   padding: 0; min-height: 0;
 }
 #orvex-frame menubar > menuitem {
-  min-height: 0; padding: 3px 6px 4px 6px;
+  min-height: 0; padding: %3% %6% %4% %6%;
 }
 )css";
+
+// The style sheet with its lengths at scale s.
+std::string styleSheetAt(double scale) {
+  std::string css;
+  std::size_t start = 0;
+  for (std::size_t mark = kStyleSheet.find('%'); mark != std::string_view::npos;
+       mark = kStyleSheet.find('%', start)) {
+    const std::size_t end = kStyleSheet.find('%', mark + 1);
+    css.append(kStyleSheet.substr(start, mark - start));
+    const int pixels = std::stoi(std::string(kStyleSheet.substr(mark + 1, end - mark - 1)));
+    css += std::to_string(scaled(pixels, scale)) + "px";
+    start = end + 1;
+  }
+  css.append(kStyleSheet.substr(start));
+  return css;
+}
 
 void nameWidget(wxWindow* window, const char* name) {
   if (window && window->GetHandle()) gtk_widget_set_name(window->GetHandle(), name);
@@ -88,11 +108,11 @@ void prepareProcess() {
   }
 }
 
-void installStyleSheet() {
+void installStyleSheet(double scale) {
   GdkScreen* screen = gdk_screen_get_default();
   if (!screen) return;
   GtkCssProvider* provider = gtk_css_provider_new();
-  gtk_css_provider_load_from_data(provider, kStyleSheet, -1, nullptr);
+  gtk_css_provider_load_from_data(provider, styleSheetAt(scale).c_str(), -1, nullptr);
   gtk_style_context_add_provider_for_screen(screen, GTK_STYLE_PROVIDER(provider),
                                             GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
   g_object_unref(provider);  // the screen keeps its own reference

@@ -16,8 +16,9 @@ namespace gui::wx {
 // Settings the process needs before the toolkit starts: scroll bars and the character type.
 void prepareProcess();
 
-// Installs the style sheet for the whole display; it applies only to the widgets named below.
-void installStyleSheet();
+// Installs the style sheet for the whole display at the desktop's scale; it applies only to
+// the widgets named below.
+void installStyleSheet(double scale);
 
 // Names the GTK widget of a program window's frame, and that of its client panel, so that the
 // style sheet touches only them (message boxes keep the desktop's look).

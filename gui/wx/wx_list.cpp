@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "gui/scale.h"
+#include "gui/text_fit.h"
 #include "gui/wx/wx_convert.h"
 #include "gui/wx/wx_look.h"
 
@@ -85,17 +87,15 @@ const std::string* ListTable::find(int row, int col) const {
 // ---------------------------------------------------------------------------------------------
 // List control.
 
-ListGrid::ListGrid(wxWindow* parent, const Rect& place, ListTable* table, const wxFont& font)
-    : wxGrid(parent, wxID_ANY, positionOf(place), sizeOf(place), wxWANTS_CHARS | wxBORDER_SIMPLE) {
+ListGrid::ListGrid(wxWindow* parent, const wxRect& place, ListTable* table, const wxFont& font,
+                   double scale)
+    : wxGrid(parent, wxID_ANY, place.GetPosition(), place.GetSize(), wxWANTS_CHARS | wxBORDER_SIMPLE) {
   SetTable(table, true, wxGridSelectRows);
   SetRowLabelSize(0);
   // The grid draws its own header (in the desktop's header look) so that a title can take two
   // lines and a closed column can be opened from its edge.
   SetUseNativeColLabels(true);
   SetColLabelAlignment(wxALIGN_LEFT, wxALIGN_CENTRE);
-  SetLabelFont(font);
-  SetDefaultCellFont(font);
-  SetDefaultRowSize(kListRowHeight, true);
   SetDefaultCellAlignment(wxALIGN_LEFT, wxALIGN_CENTRE);
   SetDefaultCellFitMode(wxGridFitMode::Ellipsize());
   SetDefaultRenderer(new ListCellRenderer);
@@ -110,21 +110,15 @@ ListGrid::ListGrid(wxWindow* parent, const Rect& place, ListTable* table, const 
   SetCellHighlightPenWidth(0);
   SetCellHighlightROPenWidth(0);
   SetTabBehaviour(Tab_Leave);
-  SetScrollRate(1, kListRowHeight);
   if (GetGridWindow()) GetGridWindow()->SetBackgroundColour(*wxWHITE);
   // A column given no width starts closed: its cells hold their texts, and the user opens it
   // by dragging the header edge it sits behind.
   SetColMinimalAcceptableWidth(1);
   const auto& columns = table->columns();
   for (std::size_t c = 0; c < columns.size(); ++c) {
-    const int col = static_cast<int>(c);
-    if (columns[c].width <= 0) {
-      HideCol(col);
-    } else {
-      SetColSize(col, columns[c].width);
-    }
+    if (columns[c].width <= 0) HideCol(static_cast<int>(c));
   }
-  layOutHeader(*table, font);
+  applyScale(font, scale);
   closedColumnOpener_ = std::make_unique<ClosedColumnOpener>(*this);
 
   Bind(wxEVT_GRID_CELL_LEFT_CLICK, &ListGrid::onLeftClick, this);
@@ -215,7 +209,26 @@ void ListGrid::onRangeSelected(wxGridRangeSelectEvent& event) {
   if (programChange_ == 0) showSelectionLater();
 }
 
-void ListGrid::layOutHeader(ListTable& table, const wxFont& font) {
+void ListGrid::applyScale(const wxFont& font, double scale) {
+  SetLabelFont(font);
+  SetDefaultCellFont(font);
+  const int rowHeight = scaled(kListRowHeight, scale);
+  SetDefaultRowSize(rowHeight, true);
+  SetScrollRate(1, rowHeight);
+  auto& table = static_cast<ListTable&>(*GetTable());
+  const auto& columns = table.columns();
+  for (std::size_t c = 0; c < columns.size(); ++c) {
+    if (columns[c].width > 0) SetColSize(static_cast<int>(c), scaled(columns[c].width, scale));
+  }
+  layOutHeader(table, font, scale);
+}
+
+void ListGrid::layOutHeader(ListTable& table, const wxFont& font, double scale) {
+  const auto width = [this, &font](const std::string& line) {
+    int lineWidth = 0, lineHeight = 0;
+    GetTextExtent(toWx(line), &lineWidth, &lineHeight, nullptr, nullptr, &font);
+    return lineWidth;
+  };
   std::vector<wxString> labels;
   std::size_t lines = 1;
   for (const ListColumn& column : table.columns()) {
@@ -226,7 +239,7 @@ void ListGrid::layOutHeader(ListTable& table, const wxFont& font) {
       continue;
     }
     const std::vector<std::string> wrapped =
-        wrapTitle(*this, font, column.title, column.width - 2 * kListHeaderPadding);
+        wrapTitle(column.title, scaled(column.width - 2 * kListHeaderPadding, scale), width);
     lines = std::max(lines, wrapped.size());
     wxString label;
     for (const std::string& line : wrapped) label += (label.empty() ? wxString() : wxString("\n")) + toWx(line);
@@ -235,7 +248,7 @@ void ListGrid::layOutHeader(ListTable& table, const wxFont& font) {
   table.setHeaderLabels(std::move(labels));
   int lineWidth = 0, lineHeight = 0;
   GetTextExtent("Ag", &lineWidth, &lineHeight, nullptr, nullptr, &font);
-  SetColLabelSize(static_cast<int>(lines) * lineHeight + 2 * kListHeaderPadding);
+  SetColLabelSize(static_cast<int>(lines) * lineHeight + 2 * scaled(kListHeaderPadding, scale));
 }
 
 int ListGrid::firstVisibleColumn() const {

@@ -56,7 +56,12 @@ class ListTable : public wxGridTableBase {
 // all, cleared selections) is vetoed or undone.
 class ListGrid : public wxGrid {
  public:
-  ListGrid(wxWindow* parent, const Rect& place, ListTable* table, const wxFont& font);
+  // `place` is in the window's pixels; the columns' widths and the rows' height are given at
+  // s = 1 and shown at `scale`.
+  ListGrid(wxWindow* parent, const wxRect& place, ListTable* table, const wxFont& font, double scale);
+
+  // Shows the list in another font and at another scale (the window moved to another DPI).
+  void applyScale(const wxFont& font, double scale);
 
   // What the user does: a left click on a row, and a selection moved with the keyboard.
   std::function<void()> onUserClick;
@@ -84,7 +89,7 @@ class ListGrid : public wxGrid {
 
   int firstVisibleColumn() const;
   // Lays the header out: titles wrapped to their columns, as many lines high as the longest.
-  void layOutHeader(ListTable& table, const wxFont& font);
+  void layOutHeader(ListTable& table, const wxFont& font, double scale);
 
   int selected_ = kNoSelection;
   int programChange_ = 0;

@@ -1,8 +1,6 @@
-// The header of a list: wrapped titles and the opening of closed columns.
+// The header of a list: the opening of closed columns.
 
 #include "gui/wx/wx_list_header.h"
-
-#include "gui/wx/wx_convert.h"
 
 namespace gui::wx {
 namespace {
@@ -13,34 +11,6 @@ namespace {
 constexpr int kEdgeZone = 6;
 
 }  // namespace
-
-std::vector<std::string> wrapTitle(const wxWindow& window, const wxFont& font, const std::string& title,
-                                   int width) {
-  const auto fits = [&](const std::string& text) {
-    int textWidth = 0, textHeight = 0;
-    window.GetTextExtent(toWx(text), &textWidth, &textHeight, nullptr, nullptr, &font);
-    return textWidth <= width;
-  };
-  std::vector<std::string> lines;
-  std::string line;
-  std::size_t start = 0;
-  while (start <= title.size()) {
-    std::size_t end = title.find(' ', start);
-    if (end == std::string::npos) end = title.size();
-    const std::string word = title.substr(start, end - start);
-    if (line.empty()) {
-      line = word;
-    } else if (fits(line + ' ' + word)) {
-      line += ' ' + word;
-    } else {
-      lines.push_back(line);
-      line = word;
-    }
-    start = end + 1;
-  }
-  lines.push_back(line);
-  return lines;
-}
 
 ClosedColumnOpener::ClosedColumnOpener(wxGrid& grid) : grid_(grid), header_(*grid.GetGridColLabelWindow()) {
   // Bound handlers run before the grid's own handling of its header, which they leave alone

@@ -1,18 +1,10 @@
 #pragma once
-// The header of a list: titles wrapped to their columns' widths, and closed columns (width 0)
-// that the user opens by dragging the header edge they sit behind, as in a Windows list view.
-
-#include <string>
-#include <vector>
+// The header of a list: closed columns (width 0) that the user opens by dragging the header
+// edge they sit behind, as in a Windows list view.
 
 #include <wx/grid.h>
 
 namespace gui::wx {
-
-// The title broken at spaces into lines that each fit `width` pixels when drawn with `font`
-// on `window`; a word longer than the width stays whole on its own line.
-std::vector<std::string> wrapTitle(const wxWindow& window, const wxFont& font, const std::string& title,
-                                   int width);
 
 // Lets the user open a closed column: just right of the edge that ends the columns before it,
 // the pointer becomes a resize cursor, and dragging from there widens the first closed column

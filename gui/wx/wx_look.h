@@ -1,12 +1,12 @@
 #pragma once
 // Look and metrics.
 //
-// The window layouts are fixed pixel layouts drawn for the 8-point Windows dialog font:
-// labels of 230 px, single-line fields and combo boxes of 20 px, lists whose header and three
-// rows fit in 85 px. GTK's default font and its control paddings are much larger, so every
-// window uses a sans font of that size with Arial metrics, and a style sheet takes the padding
-// and minimum heights out of entries, combo boxes, buttons, check marks and the menu bar
-// (installStyleSheet in wx_gtk.h).
+// The window layouts are fixed pixel layouts drawn at 96 dpi for the 8-point Windows dialog
+// font: labels of 230 px, single-line fields and combo boxes of 20 px, lists whose header and
+// three rows fit in 85 px. Each window is shown at its scale s (gui/scale.h), in that font at
+// the same 8 points, whatever the desktop's own message font is. GTK's control paddings are
+// much larger than Windows', so a style sheet takes the padding and minimum heights out of
+// entries, combo boxes, buttons, check marks and the menu bar (installStyleSheet in wx_gtk.h).
 
 #include <wx/colour.h>
 #include <wx/font.h>
@@ -18,16 +18,20 @@ namespace gui::wx {
 // gadgets below it were placed in what remains.
 inline constexpr int kLayoutMenuBarHeight = 20;
 
-// List metrics: the space around a header title, and each row of a list. A header is as
-// high as its longest title's lines: a title wider than its column takes two lines, and the
-// header and three rows still fit in 85 px.
-inline constexpr int kListHeaderPadding = 3;
+// Each row of a list, at 96 dpi. A header is as high as its longest title's lines (a title
+// wider than its column takes two lines; see gui/text_fit.h), and the header and three rows
+// still fit in 85 px.
 inline constexpr int kListRowHeight = 17;
 
 inline const wxColour kHyperlinkColour(0, 0, 255);
 
-// The font of every program window.
-wxFont layoutFont();
+// The scale of a program window: its DPI / 96 on Windows, per monitor; on Linux the desktop's
+// text scaling (the screen's font resolution / 96), the same for every window, which a null
+// window also gives.
+double windowScale(const wxWindow* frame);
+
+// The font of every program window at scale s: the 8-point dialog font.
+wxFont layoutFont(double scale);
 
 // Gives a program window the program's icon in its title bar and task bar button (Windows:
 // the executable's icon; a Linux desktop takes it from the program's desktop entry).

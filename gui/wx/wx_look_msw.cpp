@@ -1,14 +1,27 @@
-// The look of the program's windows on Windows: the system's UI font, the one the pixel
-// layout was made for; the executable's icon.
+// The look of the program's windows on Windows: the scale, the dialog font the pixel layout
+// was made for, and the executable's icon.
 
 #include "gui/wx/wx_look.h"
 
 #include <wx/iconbndl.h>
-#include <wx/settings.h>
+
+#include "gui/scale.h"
 
 namespace gui::wx {
 
-wxFont layoutFont() { return wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT); }
+// The DPI of the monitor the window is on (the program declares itself aware of each
+// monitor's DPI), or the system's for a window not yet made.
+double windowScale(const wxWindow* frame) {
+  const wxSize dpi = frame ? frame->GetDPI() : wxGetDisplayPPI();
+  return sensibleScale(dpi.y / 96.0);
+}
+
+// Tahoma 8 pt, as every Windows since 2000 has it, whatever the desktop's message font is
+// (Segoe UI 9 pt on Windows Vista to 11 is too wide for the layout). It is given in pixels at
+// the window's own scale, the size 8 points have at its DPI.
+wxFont layoutFont(double scale) {
+  return wxFont(wxFontInfo(wxSize(0, dialogFontPixels(scale))).FaceName("Tahoma"));
+}
 
 // The icon resource of the executable's resource script, in the small size of title bars and
 // the large one of the task switcher.

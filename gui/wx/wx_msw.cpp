@@ -13,7 +13,7 @@ namespace gui::wx {
 // leaves buttons made after the box unpainted until they are clicked.
 void prepareProcess() { wxSystemOptions::SetOption("msw.staticbox.optimized-paint", 0); }
 
-void installStyleSheet() {}
+void installStyleSheet(double) {}
 
 void nameFrameWidget(wxWindow*) {}
 

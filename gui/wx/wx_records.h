@@ -7,10 +7,13 @@
 #include <optional>
 #include <vector>
 
+#include <wx/font.h>
+#include <wx/gdicmn.h>
 #include <wx/radiobut.h>
 #include <wx/string.h>
 #include <wx/window.h>
 
+#include "gui/scale.h"
 #include "gui/toolkit.h"
 
 namespace gui::wx {
@@ -61,6 +64,8 @@ struct WindowRecord {
   int owner = kNoParent;  // the owner window it was really given (the one asked for existed)
   ProgramFrame* frame = nullptr;
   ClientPanel* panel = nullptr;
+  double scale = 1.0;  // the window's scale s; places and sizes are given at s = 1
+  wxFont font;         // the dialog font at that scale
   std::vector<std::unique_ptr<GadgetRecord>> gadgets;  // creation order
   std::map<int, GadgetRecord*> numbered;
   std::map<int, int> menuItems;  // wx command id -> program menu item id
@@ -71,6 +76,12 @@ struct WindowRecord {
   int cancelButton = kUnnumbered;   // pressed by Escape
   std::optional<int> lastOptionGroup;
   wxRadioButton* groupBlank = nullptr;  // hidden first button of the latest option group
+
+  // A place given at 96 dpi, in the window's pixels.
+  wxRect onScreen(const Rect& place) const {
+    const Rect r = scaled(place, scale);
+    return wxRect(r.x, r.y, r.width, r.height);
+  }
 };
 
 }  // namespace gui::wx

@@ -23,10 +23,12 @@
 #include <wx/utils.h>
 
 #include "gui/queued_events.h"
+#include "gui/scale.h"
 #include "gui/wx/wx_backend.h"
 #include "gui/wx/wx_convert.h"
 #include "gui/wx/wx_frames.h"
 #include "gui/wx/wx_gtk.h"
+#include "gui/wx/wx_list.h"
 #include "gui/wx/wx_look.h"
 
 namespace gui {
@@ -51,11 +53,11 @@ void printAssert(const wxString& file, int line, const wxString& func, const wxS
 // ---------------------------------------------------------------------------------------------
 // Start-up and shut-down.
 
-WxToolkit::WxToolkit() : font_(layoutFont()) {
+WxToolkit::WxToolkit() {
   wxTheApp->SetExitOnFrameDelete(false);
   loop_ = std::make_unique<wxGUIEventLoop>();
   wxEventLoopBase::SetActive(loop_.get());
-  installStyleSheet();
+  installStyleSheet(windowScale(nullptr));
 }
 
 WxToolkit::~WxToolkit() {
@@ -102,12 +104,15 @@ bool WxToolkit::openWindow(const WindowSpec& wanted) {
   }
   nameFrameWidget(frame);
   giveProgramIcon(frame);
-  frame->SetFont(font_);
+  record->scale = windowScale(frame);
+  record->font = layoutFont(record->scale);
+  frame->SetFont(record->font);
   auto* panel = new ClientPanel(*this, wanted.number, frame);
   nameClientWidget(panel);
-  panel->SetFont(font_);
-  frame->SetClientSize(wanted.width, wanted.height);
-  panel->SetSize(0, 0, wanted.width, wanted.height);
+  panel->SetFont(record->font);
+  const wxSize inner = record->onScreen(Rect{0, 0, wanted.width, wanted.height}).GetSize();
+  frame->SetClientSize(inner);
+  panel->SetSize(wxRect(inner));
   record->frame = frame;
   record->panel = panel;
   record->followsFocus = frame->followFocus();
@@ -190,19 +195,49 @@ void WxToolkit::setMenu(int window, const std::vector<MenuTitle>& menu) {
       }
       bar->Append(items, toWx(title.title));
     }
-    bar->SetFont(font_);
+    bar->SetFont(record->font);
   }
   record->frame->SetMenuBar(bar);
   delete old;
+  fitClientArea(*record);
+}
+
+void WxToolkit::fitClientArea(WindowRecord& record) {
   // The inner height given by the program includes a menu bar of the layout's height.
-  const int height = record->wanted.height - (bar ? kLayoutMenuBarHeight : 0);
-  const wxSize client(record->wanted.width, std::max(0, height));
+  const bool hasBar = record.frame->GetMenuBar() != nullptr;
+  const int height = record.wanted.height - (hasBar ? kLayoutMenuBarHeight : 0);
+  const wxSize client = record.onScreen(Rect{0, 0, record.wanted.width, std::max(0, height)}).GetSize();
   // wx takes an unchanged client size for a no-op, but GTK sizes a fixed-size window whose
   // menu bar changed from the bar alone; a real change makes both agree again.
-  if (record->frame->GetClientSize() == client) {
-    record->frame->SetClientSize(client.x, client.y + 1);
+  if (record.frame->GetClientSize() == client) {
+    record.frame->SetClientSize(client.x, client.y + 1);
   }
-  record->frame->SetClientSize(client);
+  record.frame->SetClientSize(client);
+}
+
+void WxToolkit::rescaleWindow(int window) {
+  WindowRecord* record = findWindow(window);
+  if (!record) return;
+  const double scale = windowScale(record->frame);
+  if (scaled(1000, scale) == scaled(1000, record->scale)) return;
+  record->scale = scale;
+  record->font = layoutFont(scale);
+  record->frame->SetFont(record->font);
+  record->panel->SetFont(record->font);
+  if (wxMenuBar* bar = record->frame->GetMenuBar()) bar->SetFont(record->font);
+  for (const auto& g : record->gadgets) {
+    if (g->kind == Kind::Picture) {
+      holdPicture(g->imageSlot, scale);
+      continue;
+    }
+    g->control->SetFont(g->kind == Kind::Hyperlink ? record->font.Underlined() : record->font);
+    g->control->SetSize(record->onScreen(g->place));
+    if (g->grid) g->grid->applyScale(record->font, scale);
+  }
+  record->panel->SetSize(record->onScreen(Rect{0, 0, record->wanted.width, record->wanted.height}));
+  fitClientArea(*record);
+  releaseUnshownPictures();
+  record->panel->Refresh();
 }
 
 void WxToolkit::paintPending() {
