@@ -240,23 +240,23 @@ open_closed_column() { # shot
   local attempt
   for attempt in $(seq 30); do
     cp "$WORK/$1.png" "$WORK/before_scroll.png"
-    for _ in $(seq 10); do xdotool click 7; done
+    for _ in $(seq 20); do xdotool click 7; done
     settled_list_shot "$1"
     list_unchanged "$WORK/before_scroll.png" "$WORK/$1.png" && break
   done
   log "screenshot $1.png after $attempt scroll steps"
 }
 
-# Takes screenshots half a second apart until the list looks the same in two of them: a slow
-# build (the sanitizers') may still be working through the scroll clicks or painting the
-# header when the first is taken.
+# Takes screenshots a moment apart until the list looks the same in two of them: a slow build
+# (the sanitizers') may still be working through the scroll clicks or painting the header when
+# the first is taken.
 settled_list_shot() { # shot
   local previous="$WORK/settling.png"
-  sleep 0.5
+  sleep 0.3
   import -window root "$WORK/$1.png"
-  for _ in $(seq 10); do
+  for _ in $(seq 15); do
     cp "$WORK/$1.png" "$previous"
-    sleep 0.5
+    sleep 0.3
     import -window root "$WORK/$1.png"
     list_unchanged "$previous" "$WORK/$1.png" && return 0
   done
