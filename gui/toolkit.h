@@ -8,8 +8,10 @@
 //   events; only a user's own actions do.
 // - Positions are pixels in the window's client area; sizes are inner sizes.
 // - A gadget number is unique within its window; kUnnumbered gadgets cannot be addressed later.
-// - Tab moves the focus through a window's gadgets in the reading order of their places
-//   (gui/reading_order.h), whatever order they were created in.
+// - Tab moves the focus through a window's gadgets as gui/tab_stops.h orders them, whatever
+//   order they were created in; a window shown for the first time gives the focus to its first
+//   stop, and a window enabled again gives it back to the gadget that had it.
+// - Menu titles and items get access keys (gui/access_keys.h) where the platform shows them.
 
 #include <cstdint>
 #include <functional>
@@ -146,6 +148,8 @@ class Toolkit {
   virtual void setTooltip(int window, int gadget, std::string_view text) = 0;
   virtual void setHandCursor(int window, int gadget) = 0;
   virtual void setFocus(int window, int gadget) = 0;
+  // The gadget that Tab reaches first, ahead of the reading order.
+  virtual void setFirstTabStop(int window, int gadget) = 0;
   // Runs `action` when the user left-clicks the gadget, from inside waitEvent; such clicks
   // are not returned as events.
   virtual void bindLeftClick(int window, int gadget, std::function<void()> action) = 0;

@@ -129,6 +129,7 @@ const SelectionWindowShape kShape{
     .aboutWindow = kCondenserAboutWindow,
     .form = kForm,
     .inputs = kInputs,
+    .firstInput = kAmbientTemperature,
     .project = kProject,
     .contactPerson = kContactPerson,
     .fillChoices = fillChoices,

@@ -136,6 +136,8 @@ const SelectionWindowShape kShape{
     .aboutWindow = kCoolerAboutWindow,
     .form = kForm,
     .inputs = kInputs,
+    // The series fills the temperature choices, so it is filled first.
+    .firstInput = kSeries,
     .project = kProject,
     .contactPerson = kContactPerson,
     .fillChoices = fillChoices,

@@ -180,6 +180,8 @@ void buildSelectionWindow(SelectionContext& context, const SelectionWindowShape&
 
   tk.addPicture(w, gui::kUnnumbered, {562, 0, 106, 47}, resources::kSmallLogoImage);
   addButton(tk, w, shape.clearButton, {669, 10, 106, 25}, kClearText);
+  tk.setFirstTabStop(w, shape.firstInput);
+  tk.setFocus(w, shape.firstInput);
 }
 
 int handleSelectionEvent(SelectionContext& context, const SelectionWindowShape& shape,

@@ -48,6 +48,7 @@ struct SelectionWindowShape {
   // The form.
   std::span<const FormPiece> form;
   std::span<const InputRule> inputs;
+  int firstInput = 0;  // the first stop of Tab, which has the focus when the window opens
   int project = 0, contactPerson = 0;
   void (*fillChoices)(gui::Toolkit&) = nullptr;  // items and initial states, after the form
   void (*resetForm)(gui::Toolkit&) = nullptr;    // the window's own steps of "Очистить данные"

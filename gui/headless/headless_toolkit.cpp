@@ -4,7 +4,7 @@
 #include <string>
 
 #include "gui/queued_events.h"
-#include "gui/reading_order.h"
+#include "gui/tab_stops.h"
 #include "platform/utf8_text.h"
 
 namespace gui {
@@ -64,7 +64,20 @@ void HeadlessToolkit::activateWindow(int window) {
   record("activate " + std::to_string(window));
 }
 
-void HeadlessToolkit::enableWindow(int window, bool enabled) { windowRef(window).enabled = enabled; }
+void HeadlessToolkit::enableWindow(int window, bool enabled) {
+  HeadlessWindow& target = windowRef(window);
+  if (target.enabled == enabled) return;
+  target.enabled = enabled;
+  // The gadget that had the focus gets it back once the window is enabled again.
+  if (!enabled && focus_.first == window) {
+    target.focusBeforeDisabled = focus_.second;
+  } else if (enabled && target.focusBeforeDisabled != kUnnumbered) {
+    const bool stillThere = std::any_of(target.gadgets.begin(), target.gadgets.end(),
+                                        [&](const HeadlessGadget& g) { return g.number == target.focusBeforeDisabled; });
+    if (stillThere) focus_ = {window, target.focusBeforeDisabled};
+    target.focusBeforeDisabled = kUnnumbered;
+  }
+}
 
 bool HeadlessToolkit::windowEnabled(int window) const { return this->window(window).enabled; }
 
@@ -151,6 +164,10 @@ void HeadlessToolkit::setHandCursor(int window, int gadget) { gadgetRef(window, 
 void HeadlessToolkit::setFocus(int window, int gadget) {
   gadgetRef(window, gadget);
   focus_ = {window, gadget};
+}
+void HeadlessToolkit::setFirstTabStop(int window, int gadget) {
+  gadgetRef(window, gadget);
+  windowRef(window).firstTabStop = gadget;
 }
 void HeadlessToolkit::bindLeftClick(int window, int gadget, std::function<void()> action) {
   gadgetRef(window, gadget).onLeftClick = std::move(action);
@@ -401,17 +418,38 @@ std::vector<const HeadlessGadget*> HeadlessToolkit::unnumberedGadgets(int window
   return result;
 }
 
-std::vector<const HeadlessGadget*> HeadlessToolkit::tabOrder(int window) const {
+std::vector<const HeadlessGadget*> HeadlessToolkit::tabCandidates(int window,
+                                                                 std::vector<TabCandidate>& candidates) const {
+  const HeadlessWindow& target = this->window(window);
   std::vector<const HeadlessGadget*> focusable;
-  std::vector<Rect> places;
-  for (const HeadlessGadget& g : this->window(window).gadgets) {
+  for (const HeadlessGadget& g : target.gadgets) {
     if (g.kind == GadgetKind::Label || g.kind == GadgetKind::Frame || g.kind == GadgetKind::Picture) continue;
     focusable.push_back(&g);
-    places.push_back(g.place);
+    candidates.push_back({g.place, g.kind == GadgetKind::Option ? g.group + 1 : 0, g.checked, g.enabled,
+                          g.number != kUnnumbered && g.number == target.firstTabStop});
   }
+  return focusable;
+}
+
+std::vector<const HeadlessGadget*> HeadlessToolkit::tabOrder(int window) const {
+  std::vector<TabCandidate> candidates;
+  const std::vector<const HeadlessGadget*> focusable = tabCandidates(window, candidates);
   std::vector<const HeadlessGadget*> ordered;
-  for (const std::size_t i : readingOrder(places)) ordered.push_back(focusable[i]);
+  for (const std::size_t i : tabStops(candidates)) ordered.push_back(focusable[i]);
   return ordered;
+}
+
+void HeadlessToolkit::pressTab(int window, bool backward) {
+  const HeadlessWindow& target = this->window(window);
+  if (!target.enabled || !target.shown)
+    throw std::logic_error("Tab in an unreachable window " + std::to_string(window));
+  std::vector<TabCandidate> candidates;
+  const std::vector<const HeadlessGadget*> focusable = tabCandidates(window, candidates);
+  std::optional<std::size_t> current;
+  for (std::size_t i = 0; i < focusable.size(); ++i) {
+    if (focus_.first == window && focusable[i]->number == focus_.second) current = i;
+  }
+  if (const auto next = nextTabStop(candidates, current, backward)) moveFocus(window, focusable[*next]->number);
 }
 
 void HeadlessToolkit::record(std::string entry) {

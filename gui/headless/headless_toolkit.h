@@ -15,6 +15,7 @@
 #include <stdexcept>
 #include <variant>
 
+#include "gui/tab_stops.h"
 #include "gui/toolkit.h"
 
 namespace gui {
@@ -59,6 +60,8 @@ struct HeadlessWindow {
   std::vector<HeadlessGadget> gadgets;  // in creation order
   int defaultButton = kUnnumbered;  // pressed by Enter
   int cancelButton = kUnnumbered;   // pressed by Escape
+  int firstTabStop = kUnnumbered;
+  int focusBeforeDisabled = kUnnumbered;  // given the focus back when enabled again
 };
 
 enum class Key { Enter, Escape };
@@ -102,6 +105,7 @@ class HeadlessToolkit final : public Toolkit {
   void setTooltip(int window, int gadget, std::string_view text) override;
   void setHandCursor(int window, int gadget) override;
   void setFocus(int window, int gadget) override;
+  void setFirstTabStop(int window, int gadget) override;
   void bindLeftClick(int window, int gadget, std::function<void()> action) override;
   void setChecked(int window, int gadget, bool checked) override;
   bool checked(int window, int gadget) const override;
@@ -141,6 +145,8 @@ class HeadlessToolkit final : public Toolkit {
   void click(int window, int gadget);  // button, option, check box, hyperlink, picture
   // A key pressed while the focus is in the window: presses a button as setDialogButtons says.
   void pressKey(int window, Key key);
+  // Tab (Shift+Tab: `backward`) moves the focus to the next enabled stop (gui/tab_stops.h).
+  void pressTab(int window, bool backward = false);
   void selectRow(int window, int gadget, int row);            // list; raises no handled event
   void chooseMenu(int window, int item);
   void pressClose(int window);
@@ -163,7 +169,8 @@ class HeadlessToolkit final : public Toolkit {
   std::vector<const HeadlessGadget*> unnumberedGadgets(int window) const;
   std::pair<int, int> focus() const { return focus_; }  // window, gadget
   bool busyCursor() const { return busyCursor_; }
-  // The gadgets that can take the focus, in the order Tab visits them (disabled ones included).
+  // The stops of Tab, in the order it visits them (disabled ones included); an option group
+  // is one stop.
   std::vector<const HeadlessGadget*> tabOrder(int window) const;
 
  private:
@@ -175,6 +182,8 @@ class HeadlessToolkit final : public Toolkit {
   // Gives the gadget the focus; the field or list that had it reports losing it.
   void moveFocus(int window, int gadget);
   void record(std::string entry);
+  // The gadgets that can take the focus, and what Tab needs to know of each.
+  std::vector<const HeadlessGadget*> tabCandidates(int window, std::vector<TabCandidate>& candidates) const;
 
   std::map<int, ImageSource> images_;
   std::map<int, HeadlessWindow> windows_;

@@ -7,8 +7,9 @@
 // that raise no wx events, and a "quiet" counter guards the few places where wx would raise
 // one anyway.
 //
-// The members are defined by job: wx_toolkit.cpp (start-up, windows, menus, message boxes and
-// the event queue), wx_gadgets.cpp (creating gadgets and binding their user actions),
+// The members are defined by job: wx_toolkit.cpp (start-up, message boxes and the event
+// queue), wx_windows.cpp (windows, their scale and menus), wx_keyboard.cpp (Tab, dialog keys
+// and the focus), wx_gadgets.cpp (creating gadgets and binding their user actions),
 // wx_gadget_state.cpp (what the program reads and changes on gadgets) and wx_pictures.cpp
 // (image slots and the pictures the client panels paint).
 
@@ -83,6 +84,7 @@ class WxToolkit final : public Toolkit {
   void setTooltip(int window, int gadget, std::string_view text) override;
   void setHandCursor(int window, int gadget) override;
   void setFocus(int window, int gadget) override;
+  void setFirstTabStop(int window, int gadget) override;
   void bindLeftClick(int window, int gadget, std::function<void()> action) override;
 
   // --- Option buttons and check boxes --------------------------------------------------------
@@ -152,12 +154,18 @@ class WxToolkit final : public Toolkit {
   void rescaleWindow(int window);
 
   // A key pressed anywhere in the window, before the focused control sees it: true when it
-  // pressed one of the window's dialog buttons.
+  // was Tab, which moves the focus to the next stop (gui/tab_stops.h).
+  bool tabPressed(int window, const wxWindow* frame, const wxKeyEvent& key);
+
+  // The same key: true when it pressed one of the window's dialog buttons.
   bool dialogKeyPressed(int window, const wxWindow* frame, const wxKeyEvent& key);
 
   // The keyboard focus of a window moves from `oldFocus` to `newFocus` (GTK widgets; empty
   // when the window loses the focus): a combo box it leaves has lost the focus.
   void focusMoving(int window, const wxWindow* frame, WXWidget oldFocus, WXWidget newFocus);
+
+  // A control of the window (or one inside it) got the focus: the window remembers whose.
+  void focusEntered(int window, const wxWindow* frame, wxWindow* control);
 
   bool allShownPainted() const;
 
@@ -229,9 +237,7 @@ class WxToolkit final : public Toolkit {
   // Sizes the frame to the window's inner size at its scale, less a menu bar it has.
   void fitClientArea(WindowRecord& record);
 
-  // Puts the window's focusable controls into the reading order of their places, which Tab
-  // follows (wx follows the order of the panel's children).
-  void orderForTab(WindowRecord& record);
+  void focusGadget(GadgetRecord& g);
 
   std::unique_ptr<wxGUIEventLoop> loop_;
   std::map<int, std::unique_ptr<WindowRecord>> windows_;

@@ -51,7 +51,9 @@ void ProgramFrame::onActivate(wxActivateEvent& event) {
 }
 
 void ProgramFrame::onCharHook(wxKeyEvent& event) {
-  if (!toolkit_.dialogKeyPressed(number_, this, event)) event.Skip();
+  if (!toolkit_.tabPressed(number_, this, event) && !toolkit_.dialogKeyPressed(number_, this, event)) {
+    event.Skip();
+  }
 }
 
 void ProgramFrame::onDpiChanged(wxDPIChangedEvent& event) {
@@ -80,6 +82,12 @@ ClientPanel::ClientPanel(WxToolkit& toolkit, int number, wxWindow* parent)
   Bind(wxEVT_LEFT_UP, &ClientPanel::onLeftUp, this);
   Bind(wxEVT_MOTION, &ClientPanel::onMotion, this);
   Bind(wxEVT_LEAVE_WINDOW, &ClientPanel::onLeave, this);
+  Bind(wxEVT_CHILD_FOCUS, &ClientPanel::onChildFocus, this);
+}
+
+void ClientPanel::onChildFocus(wxChildFocusEvent& event) {
+  event.Skip();
+  if (toolkit_.liveWindow(number_, GetParent())) toolkit_.focusEntered(number_, GetParent(), event.GetWindow());
 }
 
 void ClientPanel::onPaint(wxPaintEvent&) {

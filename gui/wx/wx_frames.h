@@ -52,6 +52,7 @@ class ClientPanel : public wxPanel {
   void onLeftUp(wxMouseEvent& event);
   void onMotion(wxMouseEvent& event);
   void onLeave(wxMouseEvent& event);
+  void onChildFocus(wxChildFocusEvent& event);
   void updateHover(const GadgetRecord* picture);
   void showHand(bool hand);
 

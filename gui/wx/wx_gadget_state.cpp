@@ -146,8 +146,7 @@ void WxToolkit::setHandCursor(int window, int gadget) {
 }
 
 void WxToolkit::setFocus(int window, int gadget) {
-  GadgetRecord* g = findGadget(window, gadget);
-  if (g && g->control) g->control->SetFocus();
+  if (GadgetRecord* g = findGadget(window, gadget)) focusGadget(*g);
 }
 
 void WxToolkit::bindLeftClick(int window, int gadget, std::function<void()> action) {
@@ -244,6 +243,9 @@ void WxToolkit::appendLine(int window, int gadget, std::string_view line) {
   auto* text = static_cast<wxTextCtrl*>(g->control);
   const bool empty = text->GetLastPosition() == 0;
   text->AppendText(empty ? toWx(line) : wxString("\n") + toWx(line));
+  // A text that is read from its beginning shows its first line, not the last one added.
+  text->SetInsertionPoint(0);
+  text->ShowPosition(0);
 }
 
 // ---------------------------------------------------------------------------------------------

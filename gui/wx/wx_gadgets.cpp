@@ -19,7 +19,6 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "gui/reading_order.h"
 #include "gui/wx/wx_convert.h"
 #include "gui/wx/wx_frames.h"
 #include "gui/wx/wx_gtk.h"
@@ -27,13 +26,6 @@
 #include "gui/wx/wx_look.h"
 
 namespace gui::wx {
-
-namespace {
-
-// Labels and frames only show; pictures are painted by the panel.
-bool takesFocus(Kind kind) { return kind != Kind::Label && kind != Kind::Frame && kind != Kind::Picture; }
-
-}  // namespace
 
 // ---------------------------------------------------------------------------------------------
 // Creating gadgets.
@@ -217,22 +209,7 @@ GadgetRecord& WxToolkit::add(WindowRecord& record, Kind kind, int number, const 
   GadgetRecord& result = *gadget;
   record.gadgets.push_back(std::move(gadget));
   if (number != kUnnumbered) record.numbered[number] = &result;
-  if (control && takesFocus(kind)) orderForTab(record);
   return result;
-}
-
-void WxToolkit::orderForTab(WindowRecord& record) {
-  std::vector<wxWindow*> controls;
-  std::vector<Rect> places;
-  for (const auto& g : record.gadgets) {
-    if (!g->control || !takesFocus(g->kind)) continue;
-    controls.push_back(g->control);
-    places.push_back(g->place);
-  }
-  const std::vector<std::size_t> order = readingOrder(places);
-  for (std::size_t k = 1; k < order.size(); ++k) {
-    controls[order[k]]->MoveAfterInTabOrder(controls[order[k - 1]]);
-  }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -272,11 +249,6 @@ void WxToolkit::bindLostFocus(int window, const GadgetRecord& g, wxWindow* contr
 void WxToolkit::bindList(int window, const GadgetRecord& g, ListGrid* grid) {
   const wxWindow* frame = findWindow(window)->frame;
   const GadgetRecord* target = &g;
-  // A list of rows is one stop of Tab: the grid would walk its cells first, and stays put while
-  // it is empty.
-  grid->Bind(wxEVT_GRID_TABBING, [grid](wxGridEvent& event) {
-    grid->Navigate(event.ShiftDown() ? wxNavigationKeyEvent::IsBackward : wxNavigationKeyEvent::IsForward);
-  });
   grid->onUserClick = [this, window, frame, target] {
     if (gadgetAlive(window, frame, target)) clicked(window, *target);
   };

@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <utility>
 
+#include <wx/dc.h>
+#include <wx/pen.h>
+
 #include "gui/scale.h"
 #include "gui/text_fit.h"
 #include "gui/wx/wx_convert.h"
@@ -24,12 +27,20 @@ class ListCellRenderer : public wxGridCellStringRenderer {
     const bool focused = focus && (focus == &grid || grid.IsDescendant(focus));
     if (!isSelected || focused || !grid.IsThisEnabled()) {
       wxGridCellStringRenderer::Draw(grid, attr, dc, rect, row, col, isSelected);
-      return;
+    } else {
+      wxGridCellAttr* inactive = attr.Clone();
+      inactive->SetBackgroundColour(kInactiveSelection);
+      wxGridCellStringRenderer::Draw(grid, *inactive, dc, rect, row, col, false);
+      inactive->DecRef();
     }
-    wxGridCellAttr* inactive = attr.Clone();
-    inactive->SetBackgroundColour(kInactiveSelection);
-    wxGridCellStringRenderer::Draw(grid, *inactive, dc, rect, row, col, false);
-    inactive->DecRef();
+    // The focus mark, as a Windows list shows it: a dotted line round the row with the
+    // keyboard's place (the selected row, else the first) while the list has the focus.
+    if (focused && row == grid.GetGridCursorRow()) {
+      dc.SetPen(wxPen(isSelected ? *wxWHITE : *wxBLACK, 1, wxPENSTYLE_DOT));
+      dc.SetBrush(*wxTRANSPARENT_BRUSH);
+      dc.DrawLine(rect.GetLeft(), rect.GetTop(), rect.GetRight() + 1, rect.GetTop());
+      dc.DrawLine(rect.GetLeft(), rect.GetBottom(), rect.GetRight() + 1, rect.GetBottom());
+    }
   }
 
   wxGridCellRenderer* Clone() const override { return new ListCellRenderer; }
@@ -127,6 +138,37 @@ ListGrid::ListGrid(wxWindow* parent, const wxRect& place, ListTable* table, cons
   Bind(wxEVT_GRID_SELECT_CELL, &ListGrid::onCurrentCell, this);
   Bind(wxEVT_GRID_RANGE_SELECTING, &ListGrid::onRangeSelecting, this);
   Bind(wxEVT_GRID_RANGE_SELECTED, &ListGrid::onRangeSelected, this);
+  Bind(wxEVT_KEY_DOWN, &ListGrid::onKey, this);
+  // The focus mark comes and goes with the focus.
+  if (wxWindow* cells = GetGridWindow()) {
+    cells->Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& event) { event.Skip(); ForceRefresh(); });
+    cells->Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) { event.Skip(); ForceRefresh(); });
+  }
+}
+
+void ListGrid::takeFocus() {
+  if (wxWindow* cells = GetGridWindow()) {
+    cells->SetFocus();
+  } else {
+    SetFocus();
+  }
+}
+
+void ListGrid::onKey(wxKeyEvent& event) {
+  const int code = event.GetKeyCode();
+  const int last = GetNumberRows() - 1;
+  if (event.HasAnyModifiers() || last < 0 ||
+      (code != WXK_UP && code != WXK_DOWN && code != WXK_HOME && code != WXK_END)) {
+    event.Skip();
+    return;
+  }
+  // The first key into a list without a selection selects its first row (End: its last).
+  int row = code == WXK_END ? last : 0;
+  if (selected_ != kNoSelection && code == WXK_DOWN) row = std::min(selected_ + 1, last);
+  if (selected_ != kNoSelection && code == WXK_UP) row = std::max(selected_ - 1, 0);
+  if (row == selected_) return;
+  select(row);
+  if (onUserChange) onUserChange();
 }
 
 void ListGrid::rowsInserted(int position, int count) {

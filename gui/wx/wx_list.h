@@ -69,6 +69,9 @@ class ListGrid : public wxGrid {
 
   int selectedRow() const { return selected_; }
 
+  // Gives the keyboard focus to the rows.
+  void takeFocus();
+
   // The row notifications of the model; the selected row moves with its row.
   void rowsInserted(int position, int count);
   void rowsCleared(int count);
@@ -86,6 +89,8 @@ class ListGrid : public wxGrid {
   void onCurrentCell(wxGridEvent& event);
   void onRangeSelecting(wxGridRangeSelectEvent& event);
   void onRangeSelected(wxGridRangeSelectEvent& event);
+  // Up, Down, Home and End move the selected row.
+  void onKey(wxKeyEvent& event);
 
   int firstVisibleColumn() const;
   // Lays the header out: titles wrapped to their columns, as many lines high as the longest.

@@ -74,6 +74,8 @@ struct WindowRecord {
   bool followsFocus = false;  // combo boxes' focus losses come from the frame (ProgramFrame)
   int defaultButton = kUnnumbered;  // pressed by Enter
   int cancelButton = kUnnumbered;   // pressed by Escape
+  int firstTabStop = kUnnumbered;   // ahead of the reading order
+  int lastFocus = kUnnumbered;      // the gadget that last had the focus
   std::optional<int> lastOptionGroup;
   wxRadioButton* groupBlank = nullptr;  // hidden first button of the latest option group
 

@@ -22,6 +22,7 @@
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 
+#include "gui/access_keys.h"
 #include "gui/queued_events.h"
 #include "gui/scale.h"
 #include "gui/wx/wx_backend.h"
@@ -168,9 +169,11 @@ void WxToolkit::activateWindow(int window) {
 
 void WxToolkit::enableWindow(int window, bool enabled) {
   WindowRecord* record = findWindow(window);
-  if (!record) return;
+  if (!record || record->enabled == enabled) return;
   record->enabled = enabled;
   record->frame->Enable(enabled);
+  // Disabling took the focus from the window's controls: it goes back where it was.
+  if (GadgetRecord* g = enabled ? findGadget(window, record->lastFocus) : nullptr) focusGadget(*g);
 }
 
 bool WxToolkit::windowEnabled(int window) const {
@@ -186,14 +189,20 @@ void WxToolkit::setMenu(int window, const std::vector<MenuTitle>& menu) {
   wxMenuBar* bar = nullptr;
   if (!menu.empty()) {
     bar = new wxMenuBar;
-    for (const MenuTitle& title : menu) {
+    std::vector<std::string> titles;
+    for (const MenuTitle& title : menu) titles.push_back(title.title);
+    titles = withAccessKeys(titles);
+    for (std::size_t t = 0; t < menu.size(); ++t) {
       auto* items = new wxMenu;
-      for (const MenuItem& item : title.items) {
+      std::vector<std::string> texts;
+      for (const MenuItem& item : menu[t].items) texts.push_back(item.text);
+      texts = withAccessKeys(texts);
+      for (std::size_t i = 0; i < texts.size(); ++i) {
         const int id = nextMenuId_++;
-        record->menuItems[id] = item.id;
-        items->Append(id, toWx(item.text));
+        record->menuItems[id] = menu[t].items[i].id;
+        items->Append(id, toWx(texts[i]));
       }
-      bar->Append(items, toWx(title.title));
+      bar->Append(items, toWx(titles[t]));
     }
     bar->SetFont(record->font);
   }
@@ -299,35 +308,6 @@ void WxToolkit::place(WindowRecord& record) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Dialog keys.
-
-void WxToolkit::setDialogButtons(int window, int defaultButton, int cancelButton) {
-  WindowRecord* record = findWindow(window);
-  if (!record) return;
-  record->defaultButton = defaultButton;
-  record->cancelButton = cancelButton;
-}
-
-bool WxToolkit::dialogKeyPressed(int window, const wxWindow* frame, const wxKeyEvent& key) {
-  WindowRecord* record = liveWindow(window, frame);
-  if (!record || key.HasAnyModifiers()) return false;
-  const int code = key.GetKeyCode();
-  const bool enter = code == WXK_RETURN || code == WXK_NUMPAD_ENTER;
-  if (!enter && code != WXK_ESCAPE) return false;
-  // Enter on a focused button belongs to that button, which presses itself.
-  const wxWindow* focus = wxWindow::FindFocus();
-  if (enter && std::any_of(record->gadgets.begin(), record->gadgets.end(), [focus](const auto& g) {
-        return g->kind == Kind::Button && g->control == focus;
-      }))
-    return false;
-  const GadgetRecord* button =
-      findGadget(window, enter ? record->defaultButton : record->cancelButton, Kind::Button);
-  if (!button || !button->control->IsEnabled()) return false;
-  clicked(window, *button);
-  return true;
-}
-
-// ---------------------------------------------------------------------------------------------
 // Message boxes.
 
 MessageAnswer WxToolkit::messageBox(std::string_view caption, std::string_view text,
@@ -408,11 +388,13 @@ void WxToolkit::frameActivated(int window) { activeWindow_ = window; }
 void WxToolkit::focusMoving(int window, const wxWindow* frame, WXWidget oldFocus,
                             WXWidget newFocus) {
   WindowRecord* record = liveWindow(window, frame);
-  if (!record || !oldFocus) return;
+  if (!record) return;
   for (const auto& g : record->gadgets) {
     if (g->kind != Kind::ComboBox) continue;
     WXWidget combo = g->control->GetHandle();
-    if (!newFocus && listShown(combo)) continue;
+    // wx reports no focus of a GTK combo box to the panel.
+    if (newFocus && widgetWithin(newFocus, combo)) record->lastFocus = g->number;
+    if (!oldFocus || (!newFocus && listShown(combo))) continue;
     if (widgetWithin(oldFocus, combo) && !widgetWithin(newFocus, combo)) {
       post(Event{window, EventKind::Gadget, g->number, GadgetEvent::LostFocus});
     }

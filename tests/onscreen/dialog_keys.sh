@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real program and its keyboard: Tab walks the air cooler form column by column, as it is
-# laid out; in the user information window Tab goes down the fields, Enter typed in a field
+# laid out, after the series; in the user information window Tab goes down the fields, Enter typed in a field
 # saves them as "Ok" does and closes the window, Escape closes it unsaved; Escape closes the
 # About window.
 source "$(dirname "$0")/lib.sh" "$@"
@@ -19,13 +19,13 @@ place_changed() { # before after x y w h
   [ "$(compare -metric AE "$WORK/place_$1.png" "$WORK/place_$2.png" null: 2>&1)" != "0" ]
 }
 
-# From the required capacity field on: the refrigerant below it, the series at the top of the
-# next column (its room temperature field is disabled), the clear button at the top of the
-# right column and the limits under it, then the list and "Подобрать".
+# From the required capacity field on: the refrigerant below it, the clear button at the top
+# of the right column (the series came first, and the room temperature field is disabled) and
+# the limits under it, then the list and "Подобрать".
 click_at 140 230
 sleep 0.3
 screenshot tab0
-steps=("refrigerant 25 265 230 20" "series 285 40 230 20" "clear-button 669 10 106 25"
+steps=("refrigerant 25 265 230 20" "clear-button 669 10 106 25"
        "min-air-throw 545 85 230 20" "max-width 545 130 230 20" "max-length 545 175 230 20"
        "project 545 220 230 20" "contact-person 545 265 230 20" "result-list 30 325 740 85"
        "select-button 210 420 120 25")

@@ -95,11 +95,12 @@ INSTANTIATE_TEST_SUITE_P(
     Windows, TabOrder,
     ::testing::Values(
         WindowTabs{"main window: pictures only", kMainWindow, 0, {}},
-        // Column by column: the design data, the choice, the limits under the clear button;
-        // then the list and its buttons.
+        // The series first, which fills the temperature choices; then column by column: the
+        // design data, the choice, the limits under the clear button; then the list and its
+        // buttons. An option group is one stop.
         WindowTabs{"air cooler", kCoolerWindow, 0,
-                   {cooler::kEvaporatingTemperature, cooler::kTemperatureDifference, cooler::kAirInletTemperature,
-                    cooler::kHumidity, cooler::kRequiredCapacity, cooler::kRefrigerant, cooler::kSeries,
+                   {cooler::kSeries, cooler::kEvaporatingTemperature, cooler::kTemperatureDifference,
+                    cooler::kAirInletTemperature, cooler::kHumidity, cooler::kRequiredCapacity, cooler::kRefrigerant,
                     cooler::kRoomRange, cooler::kClearButton, cooler::kMinAirThrow, cooler::kMaxWidth,
                     cooler::kMaxLength, cooler::kProject, cooler::kContactPerson, cooler::kResultList,
                     cooler::kSelectButton, cooler::kReportButton, cooler::kDrawingButton}},
@@ -107,8 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {condenser::kAmbientTemperature, condenser::kTemperatureDifference,
                     condenser::kCondensingTemperature, condenser::kAltitude, condenser::kRequiredHeatRejection,
                     condenser::kRefrigerant, condenser::kSeries, condenser::kDeltaConnection,
-                    condenser::kStarConnection, condenser::kClearButton, condenser::kNoiseLimit,
-                    condenser::kFourPoles, condenser::kSixPoles, condenser::kEightPoles, condenser::kProject,
+                    condenser::kClearButton, condenser::kNoiseLimit, condenser::kFourPoles, condenser::kSixPoles, condenser::kEightPoles, condenser::kProject,
                     condenser::kContactPerson, condenser::kResultList, condenser::kSelectButton,
                     condenser::kReportButton, condenser::kDrawingButton}},
         WindowTabs{"user information", selection::kCoolerUserInfoWindow, cooler::kMenuUserInfo,
@@ -117,5 +117,31 @@ INSTANTIATE_TEST_SUITE_P(
         WindowTabs{"About", selection::kCoolerAboutWindow, cooler::kMenuAbout,
                    {userdata::about::kText, userdata::about::kSiteLink, userdata::about::kOkButton}}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+// The window opens with the focus on its first stop; Tab walks the stops and skips disabled
+// ones; an option group is one stop, at its ticked option; closing About gives the focus back.
+TEST_F(KeyboardTest, TabWalksTheStopsAndTheFocusComesBack) {
+  EXPECT_EQ(toolkit_.focus(), std::pair(kCondenserWindow, condenser::kAmbientTemperature)) << "opened last";
+  toolkit_.pressTab(kCoolerWindow);
+  EXPECT_EQ(toolkit_.focus(), std::pair(kCoolerWindow, cooler::kSeries));
+  toolkit_.pressTab(kCoolerWindow, true);
+  EXPECT_EQ(toolkit_.focus().second, cooler::kDrawingButton) << "back from the first stop to the last one";
+
+  toolkit_.setChecked(kCondenserWindow, condenser::kStarConnection, true);
+  toolkit_.setFocus(kCondenserWindow, condenser::kSeries);
+  toolkit_.pressTab(kCondenserWindow);
+  EXPECT_EQ(toolkit_.focus().second, condenser::kStarConnection) << "the ticked option is the group's stop";
+  toolkit_.pressTab(kCondenserWindow);
+  EXPECT_EQ(toolkit_.focus().second, condenser::kClearButton);
+
+  toolkit_.setFocus(kCoolerWindow, cooler::kHumidity);
+  toolkit_.setEnabled(kCoolerWindow, cooler::kRequiredCapacity, false);
+  toolkit_.pressTab(kCoolerWindow);
+  EXPECT_EQ(toolkit_.focus().second, cooler::kRefrigerant) << "a disabled field is no stop";
+
+  chooseMenu(kCoolerWindow, cooler::kMenuAbout);
+  press(selection::kCoolerAboutWindow, Key::Escape);
+  EXPECT_EQ(toolkit_.focus(), std::pair(kCoolerWindow, cooler::kRefrigerant));
+}
 
 }  // namespace
