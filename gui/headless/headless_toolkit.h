@@ -174,6 +174,7 @@ class HeadlessToolkit final : public Toolkit {
   std::vector<const HeadlessGadget*> tabOrder(int window) const;
 
  private:
+  static std::string describe(int window, int gadget);  // for the errors a test gets
   HeadlessWindow& windowRef(int window);
   HeadlessGadget& gadgetRef(int window, int gadget);
   HeadlessGadget& add(int window, int gadget, GadgetKind kind, Rect place, std::string_view text);

@@ -17,15 +17,17 @@ double windowScale(const wxWindow*) {
   return sensibleScale(screen ? gdk_screen_get_resolution(screen) / 96.0 : 1.0);
 }
 
-// The font is sized in pixels, the em height Windows gives its 8-point dialog font at
-// 96 * s dpi, so that GTK's own text scaling does not apply a second time.
+// The font is 11 px high at 96 dpi, the em height of Windows' 8-point dialog font, and grows
+// with s. GTK sizes fonts in points at the desktop's font resolution, which already carries
+// the desktop's own scale: the points asked for are those of s over that scale. (GTK turns a
+// size given in pixels into whole points, which would round 13 px at s = 1.25 to 14.)
 wxFont layoutFont(double scale) {
-  const int pixels = dialogFontPixels(scale);
+  const double points = dialogFontPixels(1.0) * 72.0 / 96.0 * scale / windowScale(nullptr);
   // Liberation Sans has the metrics of Arial; DejaVu Sans, wider, is always there.
   if (wxFontEnumerator::IsValidFacename("Liberation Sans")) {
-    return wxFont(wxFontInfo(wxSize(0, pixels)).FaceName("Liberation Sans"));
+    return wxFont(wxFontInfo(points).FaceName("Liberation Sans"));
   }
-  return wxFont(wxFontInfo(wxSize(0, pixels * 10 / 11)).FaceName("DejaVu Sans"));
+  return wxFont(wxFontInfo(points * 10 / 11).FaceName("DejaVu Sans"));
 }
 
 void giveProgramIcon(wxTopLevelWindow*) {}

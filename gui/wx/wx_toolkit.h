@@ -4,11 +4,16 @@
 
 #include <memory>
 
+#include "gui/text_fit.h"
 #include "gui/toolkit.h"
 
 namespace gui {
 
 // Starts wxWidgets and returns the toolkit; empty when no display can be opened.
 std::unique_ptr<Toolkit> createWxToolkit(int argc, char** argv);
+
+// The extent of one line of text in the windows' font at scale s, as the screen draws it;
+// only while a toolkit made by createWxToolkit exists.
+TextExtent measureText(const std::string& line, double scale);
 
 }  // namespace gui
