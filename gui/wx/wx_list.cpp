@@ -35,7 +35,8 @@ class ListCellRenderer : public wxGridCellStringRenderer {
     }
     // The focus mark, as a Windows list shows it: a dotted line round the row with the
     // keyboard's place (the selected row, else the first) while the list has the focus.
-    if (focused && row == grid.GetGridCursorRow()) {
+    const int selected = static_cast<const ListGrid&>(grid).selectedRow();
+    if (focused && row == (selected == kNoSelection ? 0 : selected)) {
       dc.SetPen(wxPen(isSelected ? *wxWHITE : *wxBLACK, 1, wxPENSTYLE_DOT));
       dc.SetBrush(*wxTRANSPARENT_BRUSH);
       dc.DrawLine(rect.GetLeft(), rect.GetTop(), rect.GetRight() + 1, rect.GetTop());
@@ -254,18 +255,23 @@ void ListGrid::onRangeSelected(wxGridRangeSelectEvent& event) {
 void ListGrid::applyScale(const wxFont& font, double scale) {
   SetLabelFont(font);
   SetDefaultCellFont(font);
-  const int rowHeight = scaled(kListRowHeight, scale);
-  SetDefaultRowSize(rowHeight, true);
-  SetScrollRate(1, rowHeight);
   auto& table = static_cast<ListTable&>(*GetTable());
   const auto& columns = table.columns();
   for (std::size_t c = 0; c < columns.size(); ++c) {
     if (columns[c].width > 0) SetColSize(static_cast<int>(c), scaled(columns[c].width, scale));
   }
-  layOutHeader(table, font, scale);
+  const int headerHeight = layOutHeader(table, font, scale);
+  // The header and three rows fill the list, as at 96 dpi: where a larger font's lines make
+  // the header a few pixels higher than the layout's, the rows give them up.
+  int lineWidth = 0, lineHeight = 0;
+  GetTextExtent("Ag", &lineWidth, &lineHeight, nullptr, nullptr, &font);
+  const int rowsRoom = (GetClientSize().y - headerHeight) / kListRowsShown;
+  const int rowHeight = std::max(lineHeight + 2, std::min(scaled(kListRowHeight, scale), rowsRoom));
+  SetDefaultRowSize(rowHeight, true);
+  SetScrollRate(1, rowHeight);
 }
 
-void ListGrid::layOutHeader(ListTable& table, const wxFont& font, double scale) {
+int ListGrid::layOutHeader(ListTable& table, const wxFont& font, double scale) {
   const auto width = [this, &font](const std::string& line) {
     int lineWidth = 0, lineHeight = 0;
     GetTextExtent(toWx(line), &lineWidth, &lineHeight, nullptr, nullptr, &font);
@@ -290,7 +296,9 @@ void ListGrid::layOutHeader(ListTable& table, const wxFont& font, double scale) 
   table.setHeaderLabels(std::move(labels));
   int lineWidth = 0, lineHeight = 0;
   GetTextExtent("Ag", &lineWidth, &lineHeight, nullptr, nullptr, &font);
-  SetColLabelSize(static_cast<int>(lines) * lineHeight + 2 * scaled(kListHeaderPadding, scale));
+  const int height = static_cast<int>(lines) * lineHeight + 2 * scaled(kListHeaderPadding, scale);
+  SetColLabelSize(height);
+  return height;
 }
 
 int ListGrid::firstVisibleColumn() const {

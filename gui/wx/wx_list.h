@@ -93,8 +93,9 @@ class ListGrid : public wxGrid {
   void onKey(wxKeyEvent& event);
 
   int firstVisibleColumn() const;
-  // Lays the header out: titles wrapped to their columns, as many lines high as the longest.
-  void layOutHeader(ListTable& table, const wxFont& font, double scale);
+  // Lays the header out: titles wrapped to their columns, as many lines high as the longest;
+  // returns its height.
+  int layOutHeader(ListTable& table, const wxFont& font, double scale);
 
   int selected_ = kNoSelection;
   int programChange_ = 0;

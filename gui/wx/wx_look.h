@@ -22,6 +22,7 @@ inline constexpr int kLayoutMenuBarHeight = 20;
 // wider than its column takes two lines; see gui/text_fit.h), and the header and three rows
 // still fit in 85 px.
 inline constexpr int kListRowHeight = 17;
+inline constexpr int kListRowsShown = 3;
 
 inline const wxColour kHyperlinkColour(0, 0, 255);
 

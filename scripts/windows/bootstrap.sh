@@ -8,7 +8,7 @@ set -euo pipefail
 
 packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 nsis ninja-build dpkg-dev file
-  wine wine64 xvfb xdotool imagemagick openbox x11-utils
+  wine wine64 fonts-wine xvfb xdotool imagemagick openbox x11-utils
 )
 
 as_root() {

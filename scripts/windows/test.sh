@@ -26,4 +26,4 @@ for target in i686-w64-mingw32:win32:i386 x86_64-w64-mingw32:win64:x86-64; do
 done
 
 bash tests/windows/wine_check.sh "$linux_build" "build-win64/orvex-selection-$version-win64-setup.exe" \
-  build-win64/app/orvex-selection.exe build-win64/wine-check "$site"
+  build-win64/app/orvex-selection.exe build-win64/wine-check "$site" build-win64/tests/text_fit/text_fit_check.exe

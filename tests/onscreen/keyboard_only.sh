@@ -3,7 +3,16 @@
 # keys (Alt+О, В), the form filled from the keyboard in Tab's order (the series first), then
 # "Подобрать", the chosen (second) row reached with Down, and "Протокол подбора" pressed with
 # Enter, which writes the page for that row's model.
+#
+# At the desktop's scale SCALE (default 1) the windows must be that much larger (the main
+# window 800 × 620 at 96 dpi, the air cooler window 800 × 495, each with its menu bar), the
+# list must show its coloured rows, and the capacity label must be read whole. The Windows
+# check runs it under Wine at 144 dpi; PROGRAM_FOLDER names where the program writes its files
+# (default: the work dir, where the program is started).
+# Usage: keyboard_only.sh <program or launcher> <work dir>
 source "$(dirname "$0")/lib.sh" "$@"
+SCALE="${SCALE:-1}"
+FOLDER="${PROGRAM_FOLDER:-$WORK}"
 mkdir -p "$WORK/bin"
 cat >"$WORK/bin/xdg-open" <<SCRIPT
 #!/bin/sh
@@ -11,19 +20,33 @@ echo "\$*" >>"$WORK/opened.txt"
 SCRIPT
 chmod +x "$WORK/bin/xdg-open"
 export PATH="$WORK/bin:$PATH"
-start_screen
-start_program
-sleep_until_ms 5500
-main=$(wait_window "ORVEX-selection 2")
 
+at_scale() { awk "BEGIN { printf \"%d\", $1 * $SCALE + 0.5 }"; }
 keys() { # key...: pressed one after another, a moment apart
   local key
-  for key in "$@"; do xdotool key "$key"; sleep 0.25; done
+  for key in "$@"; do xdotool key "$key"; sleep 0.3; done
 }
+# A window's inner size (with its menu bar) against its size at 96 dpi times SCALE: the width
+# exactly, the height give or take a few pixels of the menu bar's own font.
+check_size() { # window title width height
+  local width height
+  read -r width height < <(xwininfo -id "$1" | awk -F: '/Width/{w=$2} /Height/{h=$2} END{print w+0, h+0}')
+  log "'$2' is $width x $height"
+  [ "$width" -eq "$(at_scale "$3")" ] && [ $(( height - $(at_scale "$4") )) -ge -8 ] &&
+    [ $(( height - $(at_scale "$4") )) -le 8 ] ||
+    fail "'$2' is $width x $height, not $(at_scale "$3") x $(at_scale "$4")"
+}
+
+start_screen
+start_program
+main=$(wait_window "ORVEX-selection 2")
+sleep_until_ms 6000
+check_size "$main" "ORVEX-selection 2" 800 620
 keys alt+Cyrillic_o Cyrillic_ve
 window=$(wait_window "Подбор воздухоохладителя")
+check_size "$window" "Подбор воздухоохладителя" 800 495
 read -r x y < <(window_origin "$window")
-top=$(( y + $(wait_for_picture opened $(( x + 562 )) "$y" "$PICTURES/logo_small.png") ))
+sleep 1
 
 keys Down                                    # series: ORVEX VP
 keys Tab Down Down Down Down                 # evaporating temperature: -10
@@ -33,14 +56,22 @@ xdotool type --delay 50 "0.5"                # required capacity
 keys Tab Down                                # refrigerant: R404a/R507
 # The clear button, the limits, the project, the contact person, the list, "Подобрать".
 keys Tab Tab Tab Tab Tab Tab Tab Tab Return
-sleep 0.8
+sleep 1
 screenshot selected
-check_coloured_rows selected
+green=$(count_colour selected "$x" "$y" "$(at_scale 800)" "$(at_scale 495)" 204 255 153)
+yellow=$(count_colour selected "$x" "$y" "$(at_scale 800)" "$(at_scale 495)" 255 255 153)
+log "list pixels: green $green, yellow $yellow"
+[ "$green" -gt 3000 ] && [ "$yellow" -gt 3000 ] || fail "the list does not show its coloured rows"
+# The form's left column, read whole: the capacity label with its unit.
+convert "$WORK/selected.png" -crop "$(at_scale 270)x$(at_scale 330)+$x+$y" +repage -scale "$(at_scale 300)%" \
+  -colorspace Gray "$WORK/ocr-form.png"
+text=$(tesseract "$WORK/ocr-form.png" - -l rus --psm 6 2>/dev/null | tee "$WORK/ocr-form.txt")
+grep -q "холодопроизводительность (кВт)" <<<"$text" || fail "the capacity label is not read whole: $text"
 
 keys shift+Tab Down Down Tab Tab Return      # the list, its second row, "Протокол подбора"
 for _ in $(seq 100); do [ -s "$WORK/opened.txt" ] && break; sleep 0.1; done
 screenshot report
-[ -s "$WORK/orvex-selection.htm" ] || fail "no report page written"
+[ -s "$FOLDER/orvex-selection.htm" ] || fail "no report page written"
 grep -q 'orvex-selection.htm' "$WORK/opened.txt" 2>/dev/null || fail "the report page was not opened"
-grep -q 'VP-20-200' "$WORK/orvex-selection.htm" || fail "the page is not the chosen row's VP-20-200"
-echo "PASS: the air cooler window opened, filled, selected and reported from the keyboard alone"
+grep -q 'VP-20-200' "$FOLDER/orvex-selection.htm" || fail "the page is not the chosen row's VP-20-200"
+echo "PASS: at scale $SCALE the air cooler window opened, filled, selected and reported from the keyboard alone"

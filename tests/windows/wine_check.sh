@@ -6,9 +6,12 @@
 # goes through the same scenario, and the files both wrote (report page and its pictures,
 # contact details, drawing) must be the same byte for byte; the installed console program
 # answers a batch file as the Linux one does, byte for byte, and writes to files and consoles
-# as tests/windows/console_check.sh checks; last the uninstaller removes the
-# programs and the shortcut and leaves the user's folder.
+# as tests/windows/console_check.sh checks; every text of every window fits its box at
+# four scales in Windows' own fonts (tests/text_fit); at 144 dpi with a wide 9-point message
+# font the program is used from the keyboard alone (tests/onscreen/keyboard_only.sh); last the
+# uninstaller removes the programs and the shortcut and leaves the user's folder.
 # Usage: wine_check.sh <Linux build folder> <...-win64-setup.exe> <orvex-selection.exe> <work dir> <site address>
+#        <text_fit_check.exe>
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 linux_program="$(realpath "$1/app/orvex-selection")"
@@ -17,6 +20,7 @@ setup="$(realpath "$2")"
 exe="$(realpath "$3")"
 work="$(realpath -m "$4")"
 site="$5"
+text_fit_check="$(realpath "$6")"
 rm -rf "$work" && mkdir -p "$work"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -74,6 +78,26 @@ for format in json table; do
 done
 echo "orvex-select.exe answers the batch as the Linux program does (exit status $status)"
 bash "$here/console_check.sh" "$installed/orvex-select.exe" "$linux_console" "$work/console"
+
+cat >"$work/text-fit-check" <<SCRIPT
+#!/bin/sh
+exec "$wine" "$text_fit_check" "\$@"
+SCRIPT
+chmod +x "$work/text-fit-check"
+bash "$here/../onscreen/text_fit.sh" "$work/text-fit-check" "$work/text-fit" >"$work/text_fit.log" 2>&1 ||
+  { cat "$work/text_fit.log"; fail "texts that do not fit their boxes in Windows' fonts"; }
+tail -n 1 "$work/text_fit.log"
+"$wineserver" --wait
+
+# The Windows a user of 150 % has: 144 dpi, and DejaVu Sans 9 pt as the message font, wider
+# than Segoe UI.
+set_wine_screen 144 "DejaVu Sans" 9
+started=$SECONDS
+PROGRAM_FOLDER="$user_folder" SCALE=1.5 bash "$here/../onscreen/keyboard_only.sh" "$work/start-by-shortcut" \
+  "$work/keyboard-144dpi"
+"$wineserver" --kill || true
+"$wineserver" --wait
+echo "the keyboard scenario at 144 dpi took $((SECONDS - started)) s"
 
 "$wine" "$installed/uninstall.exe" /S >"$work/uninstall.log" 2>&1
 "$wineserver" --wait
