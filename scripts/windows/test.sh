@@ -14,13 +14,14 @@ linux_build="$(realpath "$1")"
 site="$2"
 version="$(sed -n 's/^project(orvex_selection VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
 
-for target in i686-w64-mingw32:win32:i386 x86_64-w64-mingw32:win64:x86-64; do
-  IFS=: read -r triple platform machine <<<"$target"
+for target in i686-w64-mingw32:win32:i386:x86 x86_64-w64-mingw32:win64:x86-64:amd64; do
+  IFS=: read -r triple platform machine architecture <<<"$target"
   build="build-$platform"
   started=$SECONDS
   ORVEX_WINDOWS_TRIPLE="$triple" bash scripts/windows/build.sh "$build" -DORVEX_SITE_ADDRESS="$site"
   echo "$platform: built in $((SECONDS - started)) s"
   bash tests/windows/pe_check.sh "$build/app/orvex-selection.exe" "$machine"
+  bash tests/windows/manifest_check.sh "$build/app/orvex-selection.exe" "$architecture"
   bash tests/windows/pe_check.sh "$build/cli/orvex-select.exe" "$machine" console
   bash tests/windows/pe_check.sh "$build/orvex-selection-$version-$platform-setup.exe" "$machine"
 done

@@ -42,11 +42,16 @@ start_program
 main=$(wait_window "ORVEX-selection 2")
 sleep_until_ms 6000
 check_size "$main" "ORVEX-selection 2" 800 620
+read -r x y < <(window_origin "$main")
+settled_shot main "$x" "$y" "$(at_scale 800)" "$(at_scale 620)"
+# The desktop gives the started program's window the keyboard (Wine's does not always once
+# the splash has gone).
+xdotool windowactivate --sync "$main" 2>/dev/null || true
 keys alt+Cyrillic_o Cyrillic_ve
 window=$(wait_window "Подбор воздухоохладителя")
 check_size "$window" "Подбор воздухоохладителя" 800 495
 read -r x y < <(window_origin "$window")
-sleep 1
+settled_shot opened "$x" "$y" "$(at_scale 800)" "$(at_scale 495)"
 
 keys Down                                    # series: ORVEX VP
 keys Tab Down Down Down Down                 # evaporating temperature: -10
@@ -56,8 +61,7 @@ xdotool type --delay 50 "0.5"                # required capacity
 keys Tab Down                                # refrigerant: R404a/R507
 # The clear button, the limits, the project, the contact person, the list, "Подобрать".
 keys Tab Tab Tab Tab Tab Tab Tab Tab Return
-sleep 1
-screenshot selected
+settled_shot selected "$x" "$y" "$(at_scale 800)" "$(at_scale 495)"
 green=$(count_colour selected "$x" "$y" "$(at_scale 800)" "$(at_scale 495)" 204 255 153)
 yellow=$(count_colour selected "$x" "$y" "$(at_scale 800)" "$(at_scale 495)" 255 255 153)
 log "list pixels: green $green, yellow $yellow"

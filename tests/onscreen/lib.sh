@@ -247,17 +247,23 @@ open_closed_column() { # shot
   log "screenshot $1.png after $attempt scroll steps"
 }
 
-# Takes screenshots a moment apart until the list looks the same in two of them: a slow build
-# (the sanitizers') may still be working through the scroll clicks or painting the header when
-# the first is taken.
-settled_list_shot() { # shot
-  local previous="$WORK/settling.png"
+# Takes screenshots a moment apart until a region looks the same in two of them: a slow build
+# (the sanitizers') or Wine may still be working through the keys and clicks given or painting
+# when the first is taken.
+settled_shot() { # shot x y w h
+  local previous="$WORK/settling.png" region="$4x$5+$2+$3" a b
   sleep 0.3
   import -window root "$WORK/$1.png"
-  for _ in $(seq 15); do
+  for _ in $(seq 30); do
     cp "$WORK/$1.png" "$previous"
     sleep 0.3
     import -window root "$WORK/$1.png"
-    list_unchanged "$previous" "$WORK/$1.png" && return 0
+    a=$(convert "$previous" -crop "$region" +repage ppm:- | md5sum)
+    b=$(convert "$WORK/$1.png" -crop "$region" +repage ppm:- | md5sum)
+    [ "$a" = "$b" ] && return 0
   done
+}
+
+settled_list_shot() { # shot
+  settled_shot "$1" $(( x + list_x )) $(( top + list_y )) "$list_width" "$list_height"
 }
