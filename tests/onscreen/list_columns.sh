@@ -26,12 +26,14 @@ kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
 
 start_with_condenser_selection
 text=$(read_text selected $(( list_x + 1 + 580 )) "$list_y" 150 32)
-grep -q "10 м" <<<"$text" && grep -q "(дБА)" <<<"$text" ||
+title=$(tr '\n' ' ' <<<"$text")  # its two header lines as one; OCR may read the д of дБА as Д
+grep -q "10 м" <<<"$title" && grep -qE "\\((д|Д)БА\\)" <<<"$title" ||
   fail "the noise title is not read whole: $text"
 open_closed_column condenser_column
 text=$(read_text condenser_column $(( list_x + list_width - 180 )) "$list_y" 170 "$list_height")
 grep -q "[Гг]абариты" <<<"$text" || fail "the opened condenser column's title is not read: $text"
-# OCR may read an 8 as a B.
-[ "$(grep -cE '[0-9B]{3,4} ?[xх] ?[0-9B]{3,4} ?[xх] ?[0-9B]{3}' <<<"$text")" -ge 2 ] ||
+# OCR may read an 8 as a B and a 0 as an O, Latin or Cyrillic.
+digit='([0-9BO]|В|О)'
+[ "$(grep -cE "$digit{3,4} ?(x|х) ?$digit{3,4} ?(x|х) ?$digit{3}" <<<"$text")" -ge 2 ] ||
   fail "the opened condenser column shows no dimensions: $text"
 echo "PASS: closed list columns open from the header edge and show their texts"
