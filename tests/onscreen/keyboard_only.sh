@@ -44,9 +44,14 @@ sleep_until_ms 6000
 check_size "$main" "ORVEX-selection 2" 800 620
 read -r x y < <(window_origin "$main")
 settled_shot main "$x" "$y" "$(at_scale 800)" "$(at_scale 620)"
-# The desktop gives the started program's window the keyboard (Wine's does not always once
-# the splash has gone).
-xdotool windowactivate --sync "$main" 2>/dev/null || true
+# The desktop gives the started program's window the keyboard once the splash has gone (under
+# Wine the main window does not always take it by itself).
+for _ in $(seq 30); do
+  xdotool windowactivate "$main" 2>/dev/null || true
+  sleep 0.5
+  [ "$(xdotool getactivewindow 2>/dev/null)" = "$main" ] && break
+done
+log "active window $(xdotool getactivewindow 2>/dev/null), the main window $main"
 keys alt+Cyrillic_o Cyrillic_ve
 window=$(wait_window "Подбор воздухоохладителя")
 check_size "$window" "Подбор воздухоохладителя" 800 495

@@ -85,7 +85,7 @@ std::vector<std::pair<std::string, std::vector<gui::TextBox>>> everyWindow(const
     toolkit.click(selection::kMainWindow, s.area);
     serve();
     keep(s.window);
-    for (const auto [item, child] : {std::pair{s.about, s.aboutWindow}, std::pair{s.userInfo, s.userInfoWindow}}) {
+    for (const auto& [item, child] : {std::pair{s.about, s.aboutWindow}, std::pair{s.userInfo, s.userInfoWindow}}) {
       toolkit.chooseMenu(s.window, item);
       serve();
       keep(child);
