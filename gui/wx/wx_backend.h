@@ -153,6 +153,11 @@ class WxToolkit final : public Toolkit {
   // The window's scale changed: its font, gadgets, lists and pictures follow.
   void rescaleWindow(int window);
 
+  // The window was resized by someone else: it takes back the size the program gave it. A
+  // window manager may still apply the size a window had before it was mapped (Wine under an
+  // X window manager), and Windows applies its own suggested rectangle after a DPI change.
+  void keepClientSize(int window);
+
   // A key pressed anywhere in the window, before the focused control sees it: true when it
   // was Tab, which moves the focus to the next stop (gui/tab_stops.h).
   bool tabPressed(int window, const wxWindow* frame, const wxKeyEvent& key);
@@ -236,6 +241,7 @@ class WxToolkit final : public Toolkit {
   void place(WindowRecord& record);
   // Sizes the frame to the window's inner size at its scale, less a menu bar it has.
   void fitClientArea(WindowRecord& record);
+  wxSize wantedClientSize(const WindowRecord& record) const;
 
   void focusGadget(GadgetRecord& g);
 

@@ -24,6 +24,7 @@ ProgramFrame::ProgramFrame(WxToolkit& toolkit, int number, wxWindow* parent, con
   Bind(wxEVT_CHAR_HOOK, &ProgramFrame::onCharHook, this);
   // Moved to a monitor of another DPI (Windows): the window lays itself out again.
   Bind(wxEVT_DPI_CHANGED, &ProgramFrame::onDpiChanged, this);
+  Bind(wxEVT_SIZE, &ProgramFrame::onSize, this);
 }
 
 void ProgramFrame::onClose(wxCloseEvent& event) {
@@ -59,6 +60,15 @@ void ProgramFrame::onCharHook(wxKeyEvent& event) {
 void ProgramFrame::onDpiChanged(wxDPIChangedEvent& event) {
   event.Skip();
   if (toolkit_.liveWindow(number_, this)) toolkit_.rescaleWindow(number_);
+}
+
+void ProgramFrame::onSize(wxSizeEvent& event) {
+  event.Skip();
+  if (IsMaximized() || IsIconized()) return;
+  // Checked once the resizing has settled, not in the middle of it.
+  CallAfter([this] {
+    if (toolkit_.liveWindow(number_, this)) toolkit_.keepClientSize(number_);
+  });
 }
 
 bool ProgramFrame::followFocus() {

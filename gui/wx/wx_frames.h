@@ -31,6 +31,7 @@ class ProgramFrame : public wxFrame {
   void onActivate(wxActivateEvent& event);
   void onCharHook(wxKeyEvent& event);
   void onDpiChanged(wxDPIChangedEvent& event);
+  void onSize(wxSizeEvent& event);
 
   WxToolkit& toolkit_;
   int number_;

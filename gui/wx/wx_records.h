@@ -71,6 +71,7 @@ struct WindowRecord {
   std::map<int, int> menuItems;  // wx command id -> program menu item id
   bool enabled = true;
   bool placed = false;
+  int sizeRetakes = 0;  // in a row, so that a window manager that insists is not fought forever
   bool followsFocus = false;  // combo boxes' focus losses come from the frame (ProgramFrame)
   int defaultButton = kUnnumbered;  // pressed by Enter
   int cancelButton = kUnnumbered;   // pressed by Escape

@@ -156,17 +156,35 @@ void WxToolkit::setMenu(int window, const std::vector<MenuTitle>& menu) {
   fitClientArea(*record);
 }
 
-void WxToolkit::fitClientArea(WindowRecord& record) {
+wxSize WxToolkit::wantedClientSize(const WindowRecord& record) const {
   // The inner height given by the program includes a menu bar of the layout's height.
   const bool hasBar = record.frame->GetMenuBar() != nullptr;
   const int height = record.wanted.height - (hasBar ? kLayoutMenuBarHeight : 0);
-  const wxSize client = record.onScreen(Rect{0, 0, record.wanted.width, std::max(0, height)}).GetSize();
+  return record.onScreen(Rect{0, 0, record.wanted.width, std::max(0, height)}).GetSize();
+}
+
+void WxToolkit::fitClientArea(WindowRecord& record) {
+  const wxSize client = wantedClientSize(record);
   // wx takes an unchanged client size for a no-op, but GTK sizes a fixed-size window whose
   // menu bar changed from the bar alone; a real change makes both agree again.
   if (record.frame->GetClientSize() == client) {
     record.frame->SetClientSize(client.x, client.y + 1);
   }
   record.frame->SetClientSize(client);
+}
+
+void WxToolkit::keepClientSize(int window) {
+  constexpr int kMaxRetakes = 3;
+  WindowRecord* record = findWindow(window);
+  if (!record || record->frame->IsMaximized()) return;
+  const wxSize wanted = wantedClientSize(*record);
+  if (record->frame->GetClientSize() == wanted) {
+    record->sizeRetakes = 0;
+    return;
+  }
+  if (record->sizeRetakes >= kMaxRetakes) return;
+  ++record->sizeRetakes;
+  record->frame->SetClientSize(wanted);
 }
 
 void WxToolkit::rescaleWindow(int window) {
