@@ -63,16 +63,20 @@ sleep_until_ms() {
 
 screenshot() { import -window root "$WORK/$1.png"; log "screenshot $1.png"; }
 
-# Waits for a window whose title matches; prints its id.
-wait_window() {
+# Waits up to the given tenths of a second (default 100) for a window whose title matches;
+# prints its id, or returns 1 when none came.
+find_window() { # title [tenths]
   local id=""
-  for _ in $(seq 100); do
+  for _ in $(seq "${2:-100}"); do
     id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
   done
-  fail "no window '$1'"
+  return 1
 }
+
+# Waits for a window whose title matches; prints its id.
+wait_window() { find_window "$1" || fail "no window '$1'"; }
 
 # Prints "x y" of a window's top-left corner on the screen (inside the manager's frame).
 window_origin() {
