@@ -16,10 +16,7 @@ source "$root/tests/onscreen/lib.sh" "$program" "$(mktemp -d)/docs-pictures"
 printf '[Информация о пользователе]\r\nКомпания = ООО «Северный холод»\r\nАдрес = Москва, ул. Складская, 12\r\nТелефон/факс = +7 495 123-45-67\r\nE-mail = info@sever-holod.ru\r\nМенеджер = Иванов И. И.\r\n' |
   iconv -f UTF-8 -t CP1251 >"$WORK/orvex-selection.ini"
 # The desktop's opener only notes what it is given: the page is rendered by Chromium below.
-mkdir -p "$WORK/bin"
-printf '#!/bin/sh\necho "$*" >>"%s/opened.txt"\n' "$WORK" >"$WORK/bin/xdg-open"
-chmod +x "$WORK/bin/xdg-open"
-export PATH="$WORK/bin:$PATH"
+note_opened_files
 
 # A window with its manager's frame, as the user sees it.
 save_window() { # window id, docs file name

@@ -4,13 +4,7 @@
 # orvex-selection.htm into the program's folder and hands it to the desktop's opener (here a
 # stand-in xdg-open that only notes what it was given).
 source "$(dirname "$0")/lib.sh" "$@"
-mkdir -p "$WORK/bin"
-cat >"$WORK/bin/xdg-open" <<SCRIPT
-#!/bin/sh
-echo "\$*" >>"$WORK/opened.txt"
-SCRIPT
-chmod +x "$WORK/bin/xdg-open"
-export PATH="$WORK/bin:$PATH"
+note_opened_files
 start_screen
 start_program
 

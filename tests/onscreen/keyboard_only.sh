@@ -13,13 +13,7 @@
 source "$(dirname "$0")/lib.sh" "$@"
 SCALE="${SCALE:-1}"
 FOLDER="${PROGRAM_FOLDER:-$WORK}"
-mkdir -p "$WORK/bin"
-cat >"$WORK/bin/xdg-open" <<SCRIPT
-#!/bin/sh
-echo "\$*" >>"$WORK/opened.txt"
-SCRIPT
-chmod +x "$WORK/bin/xdg-open"
-export PATH="$WORK/bin:$PATH"
+note_opened_files
 
 at_scale() { awk "BEGIN { printf \"%d\", $1 * $SCALE + 0.5 }"; }
 keys() { # key...: pressed one after another, a moment apart

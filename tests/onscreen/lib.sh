@@ -46,6 +46,15 @@ check_sanitizer_reports() {
   fi
 }
 
+# Puts a stand-in xdg-open first on the PATH that only notes what it is given in
+# $WORK/opened.txt, so that no page or drawing opens a real browser or viewer.
+note_opened_files() {
+  mkdir -p "$WORK/bin"
+  printf '#!/bin/sh\necho "$*" >>"%s/opened.txt"\n' "$WORK" >"$WORK/bin/xdg-open"
+  chmod +x "$WORK/bin/xdg-open"
+  export PATH="$WORK/bin:$PATH"
+}
+
 start_program() {
   (cd "$WORK" && exec "$PROGRAM" >"$WORK/program.log" 2>&1) &
   APP_PID=$!

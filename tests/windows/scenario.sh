@@ -18,13 +18,8 @@ FOLDER="${PROGRAM_FOLDER:-$WORK}"
 MODEL=VP-20-200  # the chosen air cooler of fill_cooler_form
 CONTACT=("Sever Ltd" "Moscow, 5 Tolstogo St" "+7 495 123-45-67" "sever@example.ru" "I. Ivanov")
 
-mkdir -p "$WORK/bin" "$WORK/site/content/files/durovidud"
-cat >"$WORK/bin/xdg-open" <<SCRIPT
-#!/bin/sh
-echo "\$*" >>"$WORK/opened.txt"
-SCRIPT
-chmod +x "$WORK/bin/xdg-open"
-export PATH="$WORK/bin:$PATH"
+mkdir -p "$WORK/site/content/files/durovidud"
+note_opened_files
 
 # The site: the version file says this program's version; the drawing is a small PDF.
 version="$(sed -n 's/^project(orvex_selection VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")"
