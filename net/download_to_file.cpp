@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "net/system_proxy.h"
+#include "net/transfer_options.h"
 #include "platform/files.h"
 #include "platform/site.h"
 
@@ -67,11 +68,9 @@ void setOptions(CURL* curl, const std::string& url, const TransferLimits& limits
   // was asked for or not.
   curl_easy_setopt(curl, CURLOPT_ACCEPT_ENCODING, "");
   // Without settings of its own, libcurl takes http_proxy, https_proxy and no_proxy from the
-  // environment.
-  if (proxy) {
-    curl_easy_setopt(curl, CURLOPT_PROXY, proxy->address.c_str());
-    curl_easy_setopt(curl, CURLOPT_NOPROXY, proxy->bypass.c_str());
-  }
+  // environment; an empty proxy connects directly.
+  if (proxy) curl_easy_setopt(curl, CURLOPT_PROXY, proxy->address.c_str());
+  setPlatformTransferOptions(curl);
   curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(limits.connect.count()));
   curl_easy_setopt(curl, CURLOPT_TIMEOUT, static_cast<long>(limits.overall.count()));

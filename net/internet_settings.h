@@ -1,6 +1,6 @@
 #pragma once
 // Windows' Internet settings (the proxy part) in libcurl's terms. A pure function, so that it
-// is tested on every system.
+// is tested on every system; it does not read the settings or run a configuration script.
 
 #include <optional>
 #include <string_view>
@@ -9,12 +9,14 @@
 
 namespace net {
 
-// `proxy` as the settings hold it: "host:port" for every scheme, or per scheme
-// "http=host:port;https=host:port"; `bypass` the exceptions separated by ";" or blanks
-// ("*.example.com", "10.0.0.1", "<local>"). Gives the proxy for the URL's scheme, or nothing
-// when there is none. "*.example.com" becomes "example.com" (libcurl matches the domain's
-// hosts); "<local>" (names without a dot) and other patterns libcurl cannot express are left
-// out, which only sends more through the proxy.
+// `proxy` as the settings (or a configuration script's answer) hold it: "host:port" for every
+// scheme, or per scheme "http=host:port;https=host:port"; of a list, the first serves.
+// `bypass` holds the exceptions separated by ";" or blanks, read as Windows reads them:
+// "<local>" for host names without a dot, "*" standing for any text anywhere in a pattern
+// ("*.corp", "10.*", "intra*"), an optional "scheme://" and ":port" limiting a pattern,
+// letters of any case.
+// Gives the proxy for the URL's scheme, a direct connection (an empty address) when the URL
+// is an exception, or nothing when the settings name no proxy for the scheme.
 std::optional<ProxySetting> proxyFromInternetSettings(std::string_view proxy, std::string_view bypass,
                                                       std::string_view url);
 
