@@ -17,7 +17,7 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DORVEX_WINDOWS_DEPS="$deps" \
   -DORVEX_WINDOWS_TRIPLE="$triple" \
   -DwxWidgets_CONFIG_EXECUTABLE="$deps/bin/wx-config" "$@" >/dev/null
-cmake --build "$build" --target orvex-selection orvex-select text_fit_check
+cmake --build "$build" --target orvex-selection orvex-select text_fit_check download_probe
 "$triple-strip" "$build/app/orvex-selection.exe" "$build/cli/orvex-select.exe"
 
 version="$(sed -n 's/^project(orvex_selection VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")"

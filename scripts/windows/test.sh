@@ -5,9 +5,10 @@
 # cache, see build-deps.sh); checks each program and installer as a file that every Windows
 # from 7 on can run (tests/windows/pe_check.sh); runs the 64-bit installer, the program
 # through its shortcut and its uninstaller under 64-bit Wine, the files it writes compared with
-# the Linux program's (tests/windows/wine_check.sh). This kind of machine runs no 32-bit x86
-# programs, so the 32-bit program is not run: its arithmetic is proven by the cores' tests in
-# 32-bit x86 code (scripts/test.sh).
+# the Linux program's (tests/windows/wine_check.sh); downloads through a company's proxies,
+# configuration scripts and sign-in, and over https (tests/windows/network_check.sh). This
+# kind of machine runs no 32-bit x86 programs, so the 32-bit program is not run: its
+# arithmetic is proven by the cores' tests in 32-bit x86 code (scripts/test.sh).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 linux_build="$(realpath "$1")"
@@ -26,5 +27,8 @@ for target in i686-w64-mingw32:win32:i386:x86 x86_64-w64-mingw32:win64:x86-64:am
   bash tests/windows/pe_check.sh "$build/orvex-selection-$version-$platform-setup.exe" "$machine"
 done
 
+started=$SECONDS
+bash tests/windows/network_check.sh build-win64/tests/windows/download_probe.exe build-win64/network-check
+echo "the company network check took $((SECONDS - started)) s"
 bash tests/windows/wine_check.sh "$linux_build" "build-win64/orvex-selection-$version-win64-setup.exe" \
   build-win64/app/orvex-selection.exe build-win64/wine-check "$site" build-win64/tests/text_fit/text_fit_check.exe
