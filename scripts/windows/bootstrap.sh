@@ -2,13 +2,14 @@
 # Installs what building and testing the Windows programs needs: the MinGW-w64 cross-compilers,
 # NSIS, Ninja, dpkg-dev (to unpack Debian's source packages of the libraries, for which apt
 # gets deb-src entries), 64-bit Wine (machines of this kind run no 32-bit x86 programs, so
-# 32-bit Wine would be of no use) and openssl for the company network check's https site. Idempotent: when everything is present it changes nothing
+# 32-bit Wine would be of no use), openssl for the company network check's https site and
+# icoutils to read the programs' icons. Idempotent: when everything is present it changes nothing
 # and prints nothing.
 set -euo pipefail
 
 packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 nsis ninja-build dpkg-dev file
-  wine wine64 fonts-wine xvfb xdotool imagemagick openbox x11-utils openssl
+  wine wine64 fonts-wine xvfb xdotool imagemagick openbox x11-utils openssl icoutils
 )
 
 as_root() {

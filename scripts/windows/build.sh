@@ -23,7 +23,9 @@ cmake --build "$build" --target orvex-selection orvex-select text_fit_check down
 version="$(sed -n 's/^project(orvex_selection VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")"
 bits=() platform=win32
 [[ "$triple" == x86_64-* ]] && bits=(-DWIN64) platform=win64
+setup="orvex-selection-$version-$platform-setup.exe"
+site="$(sed -n 's/^ORVEX_SITE_ADDRESS:[A-Z]*=//p' "$build/CMakeCache.txt")"
 makensis -V2 "${bits[@]}" -DEXE="$build/app/orvex-selection.exe" -DCONSOLE_EXE="$build/cli/orvex-select.exe" \
-  -DOUTFILE="$build/orvex-selection-$version-$platform-setup.exe" \
-  -DVERSION="$version" -DICON="$root/resources/pictures/favicon.ico" \
+  -DOUTFILE="$build/$setup" -DOUTFILE_NAME="$setup" -DSITE="$site" \
+  -DVERSION="$version" -DICON="$root/resources/pictures/orvex-selection.ico" \
   "$root/scripts/windows/installer.nsi"

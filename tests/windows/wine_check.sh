@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # The 64-bit Windows program as a user gets it, under 64-bit Wine on a virtual screen: the
-# installer installs it silently into Program Files with its Start-menu shortcut; the program
-# is started through that shortcut (in the user's own folder "Documents\ORVEX-selection") and
-# goes through the whole on-screen scenario (tests/windows/scenario.sh); the Linux program
+# installer installs it silently into Program Files with every user's Start-menu and desktop
+# shortcuts and a complete uninstall entry, and makes no folder in the installing user's
+# profile; the program is started through the shortcut (it makes the user's own folder
+# "Documents\ORVEX-selection" and works there) and goes through the whole on-screen scenario
+# (tests/windows/scenario.sh); the Linux program
 # goes through the same scenario, and the files both wrote (report page and its pictures,
 # contact details, drawing) must be the same byte for byte; the installed console program
 # answers a batch file as the Linux one does, byte for byte, and writes to files and consoles
-# as tests/windows/console_check.sh checks; every text of every window fits its box at
+# as tests/windows/console_check.sh checks; while the program runs, the installer and the
+# uninstaller refuse to run (exit code 2, nothing changed), and once it is closed an install
+# over it replaces the programs and keeps the user's files; every text of every window fits its box at
 # four scales in Windows' own fonts (tests/text_fit); at 144 dpi with a wide 9-point message
 # font the program is used from the keyboard alone (tests/onscreen/keyboard_only.sh); last the
 # uninstaller removes the programs and the shortcut and leaves the user's folder.
@@ -43,11 +47,19 @@ echo "wine prefix made in $((SECONDS - started)) s"
 drive_c="$WINEPREFIX/drive_c"
 installed="$drive_c/Program Files/ORVEX-selection"
 cmp "$installed/orvex-selection.exe" "$exe" || fail "the installed program is not the built one"
-shortcut=$(find "$drive_c/users" -name 'ORVEX-selection.lnk' | head -n 1)
-[ -n "$shortcut" ] || fail "no Start-menu shortcut"
+shortcut=$(find "$drive_c/ProgramData" -path '*Start Menu*' -name 'ORVEX-selection.lnk' | head -n 1)
+[ -n "$shortcut" ] || fail "no Start-menu shortcut for every user"
+desktop_shortcut=$(find "$drive_c/users/Public" -path '*Desktop*' -name 'ORVEX-selection.lnk' | head -n 1)
+[ -n "$desktop_shortcut" ] || fail "no desktop shortcut for every user"
 user_folder="$drive_c/users/$(id -un)/Documents/ORVEX-selection"
-[ -d "$user_folder" ] || fail "no folder Documents\\ORVEX-selection"
-echo "installed in $((SECONDS - started)) s"
+[ -e "$user_folder" ] && fail "the installer made a folder in the installing user's profile"
+uninstall_entry="$("$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\ORVEX-selection' 2>/dev/null)"
+for value in DisplayName DisplayVersion Publisher URLInfoAbout DisplayIcon InstallLocation UninstallString \
+  QuietUninstallString EstimatedSize; do
+  grep -qE "^\s+$value\s+REG_[A-Z_]+\s+\S" <<<"$uninstall_entry" || fail "the uninstall entry has no $value"
+done
+grep -qE 'EstimatedSize\s+REG_DWORD\s+0x0*[1-9a-f]' <<<"$uninstall_entry" || fail "the uninstall entry's size is 0"
+echo "installed in $((SECONDS - started)) s, with every user's shortcuts and a complete uninstall entry"
 
 cat >"$work/start-by-shortcut" <<SCRIPT
 #!/bin/sh
@@ -78,6 +90,8 @@ for format in json table; do
 done
 echo "orvex-select.exe answers the batch as the Linux program does (exit status $status)"
 bash "$here/console_check.sh" "$installed/orvex-select.exe" "$linux_console" "$work/console"
+bash "$here/installer_running.sh" "$setup" "$work/start-by-shortcut" "$installed" "$work/running"
+cmp "$user_folder/orvex-selection.ini" "$work/linux/orvex-selection.ini" || fail "the install over the program touched the user's files"
 
 cat >"$work/text-fit-check" <<SCRIPT
 #!/bin/sh

@@ -58,6 +58,18 @@ rsvg-convert -w 16 -h 16 emblem16.svg -o "$tmp/emblem16.png"
 convert "$tmp/emblem16.png" -depth 8 rgba:"$tmp/emblem16.rgba"
 python3 "$here/make_ico.py" "$tmp/emblem16.rgba" "$out/favicon.ico"
 
+# The Windows programs' icon: the emblem at each size Windows shows it (16 to 48 px, and
+# 256 px for large views), in one ICO.
+program_icon() {
+    local size images=()
+    for size in 16 24 32 48 256; do
+        rsvg-convert -w "$size" -h "$size" emblem16.svg -o "$tmp/emblem-$size.png"
+        images+=("$tmp/emblem-$size.png")
+    done
+    convert "${images[@]}" -strip "$out/orvex-selection.ico"
+}
+program_icon
+
 echo "Rendered artwork into $out:"
 ( cd "$out" && ls -l main_background.png logo.png logo_small.png splash.png \
-      series_ceiling.jpg series_cubic.jpg series_condenser.jpg favicon.ico )
+      series_ceiling.jpg series_cubic.jpg series_condenser.jpg favicon.ico orvex-selection.ico )
