@@ -20,9 +20,10 @@ rm "$installed/orvex-select.exe"
 "$wine" "$setup" /S >"$WORK/setup.log" 2>&1 && status=0 || status=$?
 [ "$status" = 2 ] || fail "the installer over the running program ended with $status, not 2"
 [ -e "$installed/orvex-select.exe" ] && fail "the installer refused but replaced the programs"
-# In its own folder (_?=) the uninstaller runs itself and gives its own exit code.
-"$wine" "$installed/uninstall.exe" /S "_?=$(winepath -w "$installed" 2>/dev/null)" >"$WORK/uninstall.log" 2>&1 &&
-  status=0 || status=$?
+# Told its folder (_?=, unquoted, so by its short name) the uninstaller runs itself instead of a
+# copy, and gives its own exit code.
+folder=$(winepath -s "$(winepath -w "$installed" 2>/dev/null)" 2>/dev/null)
+"$wine" "$installed/uninstall.exe" /S "_?=$folder" >"$WORK/uninstall.log" 2>&1 && status=0 || status=$?
 [ "$status" = 2 ] || fail "the uninstaller beside the running program ended with $status, not 2"
 [ -e "$installed/orvex-selection.exe" ] || fail "the uninstaller refused but removed the program"
 "$wine" reg query "$entry" >/dev/null 2>&1 || fail "the uninstaller refused but removed the uninstall entry"
