@@ -11,6 +11,26 @@ wine_for() {
   export WINELOADER="$wine"
 }
 
+# Runs a Wine command, and waits for all it started, on a virtual screen of the size the
+# on-screen checks' screens have (tests/onscreen/lib.sh). Wine keeps the size of the monitor
+# the last program saw, 1024 x 768 when it had no screen, and a program's first window on a
+# larger screen may still be centred on that.
+# Usage: on_screen <command...>
+on_screen() {
+  local n screen status
+  for n in $(seq 150 199); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then break; fi
+  done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  screen=$!
+  for _ in $(seq 50); do DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  DISPLAY=":$n" "$@" && status=0 || status=$?
+  DISPLAY=":$n" "$wineserver" --wait
+  kill "$screen"
+  wait "$screen" 2>/dev/null || true
+  return "$status"
+}
+
 # A fresh Wine prefix in the work folder, without Mono or Gecko (the program needs neither,
 # and their installers would ask). Wine links the user's Documents and Desktop to the home
 # folder, so the home folder is one in the work folder too.
@@ -18,7 +38,7 @@ wine_for() {
 new_wine_prefix() {
   export WINEPREFIX="$1/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" HOME="$1/home"
   mkdir -p "$HOME"
-  DISPLAY= "$wine" wineboot --init >"$1/wineboot.log" 2>&1
+  on_screen "$wine" wineboot --init >"$1/wineboot.log" 2>&1
 }
 
 # The prefix's screen as a Windows desktop at other settings: the DPI (Windows' 125, 150 or

@@ -42,8 +42,7 @@ done >>"$work/wineboot.log" 2>&1
 "$wineserver" --wait
 echo "wine prefix made in $((SECONDS - started)) s"
 
-"$wine" "$setup" /S >"$work/setup.log" 2>&1
-"$wineserver" --wait
+on_screen "$wine" "$setup" /S >"$work/setup.log" 2>&1
 drive_c="$WINEPREFIX/drive_c"
 installed="$drive_c/Program Files/ORVEX-selection"
 cmp "$installed/orvex-selection.exe" "$exe" || fail "the installed program is not the built one"
