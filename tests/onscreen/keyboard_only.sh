@@ -21,14 +21,17 @@ keys() { # key...: pressed one after another, a moment apart
   for key in "$@"; do xdotool key "$key"; sleep 0.3; done
 }
 # A window's inner size (with its menu bar) against its size at 96 dpi times SCALE: the width
-# exactly, the height give or take a few pixels of the menu bar's own font.
+# exactly, the height give or take a few pixels of the menu bar's own font. A window just
+# mapped may still be taking its size from the window manager: it has 5 s to reach it.
 check_size() { # window title width height
   local width height
-  read -r width height < <(xwininfo -id "$1" | awk -F: '/Width/{w=$2} /Height/{h=$2} END{print w+0, h+0}')
-  log "'$2' is $width x $height"
-  [ "$width" -eq "$(at_scale "$3")" ] && [ $(( height - $(at_scale "$4") )) -ge -8 ] &&
-    [ $(( height - $(at_scale "$4") )) -le 8 ] ||
-    fail "'$2' is $width x $height, not $(at_scale "$3") x $(at_scale "$4")"
+  for _ in $(seq 50); do
+    read -r width height < <(xwininfo -id "$1" | awk -F: '/Width/{w=$2} /Height/{h=$2} END{print w+0, h+0}')
+    [ "$width" -eq "$(at_scale "$3")" ] && [ $(( height - $(at_scale "$4") )) -ge -8 ] &&
+      [ $(( height - $(at_scale "$4") )) -le 8 ] && { log "'$2' is $width x $height"; return 0; }
+    sleep 0.1
+  done
+  fail "'$2' is $width x $height, not $(at_scale "$3") x $(at_scale "$4")"
 }
 
 start_screen

@@ -11,6 +11,7 @@ source "$(dirname "$0")/wine.sh"
 setup="$1"
 installed="$3"
 wine_for "$installed/orvex-selection.exe"
+"$wineserver" --wait  # the programs of earlier steps, with the screens they had, have ended
 entry='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\ORVEX-selection'
 
 start_screen

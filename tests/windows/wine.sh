@@ -11,24 +11,21 @@ wine_for() {
   export WINELOADER="$wine"
 }
 
-# Runs a Wine command, and waits for all it started, on a virtual screen of the size the
-# on-screen checks' screens have (tests/onscreen/lib.sh). Wine keeps the size of the monitor
-# the last program saw, 1024 x 768 when it had no screen, and a program's first window on a
-# larger screen may still be centred on that.
-# Usage: on_screen <command...>
-on_screen() {
-  local n screen status
+# Gives the rest of the calling script a virtual screen of the size the on-screen checks'
+# screens have (tests/onscreen/lib.sh), for every Wine program it runs. Wine keeps the size of
+# the monitor that its last program, even reg.exe, saw: 1024 x 768 when it had no screen, and
+# a program's first window on the checks' larger screen could still be centred on that.
+# Usage: keep_wine_screen (before new_wine_prefix)
+keep_wine_screen() {
+  local n
   for n in $(seq 150 199); do
     if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then break; fi
   done
   Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  screen=$!
-  for _ in $(seq 50); do DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  DISPLAY=":$n" "$@" && status=0 || status=$?
-  DISPLAY=":$n" "$wineserver" --wait
-  kill "$screen"
-  wait "$screen" 2>/dev/null || true
-  return "$status"
+  WINE_SCREEN_PID=$!
+  trap 'kill "$WINE_SCREEN_PID" 2>/dev/null || true' EXIT
+  export DISPLAY=":$n"
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 }
 
 # A fresh Wine prefix in the work folder, without Mono or Gecko (the program needs neither,
@@ -38,7 +35,7 @@ on_screen() {
 new_wine_prefix() {
   export WINEPREFIX="$1/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" HOME="$1/home"
   mkdir -p "$HOME"
-  on_screen "$wine" wineboot --init >"$1/wineboot.log" 2>&1
+  "$wine" wineboot --init >"$1/wineboot.log" 2>&1
 }
 
 # The prefix's screen as a Windows desktop at other settings: the DPI (Windows' 125, 150 or

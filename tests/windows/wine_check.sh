@@ -32,6 +32,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 source "$here/wine.sh"
 wine_for "$exe"
 started=$SECONDS
+keep_wine_screen
 new_wine_prefix "$work"
 # Pages and drawings open as on any Windows desktop: Wine's winebrowser hands them to the
 # desktop's opener (without Wine's HTML engine or a PDF reader neither has an association).
@@ -42,7 +43,8 @@ done >>"$work/wineboot.log" 2>&1
 "$wineserver" --wait
 echo "wine prefix made in $((SECONDS - started)) s"
 
-on_screen "$wine" "$setup" /S >"$work/setup.log" 2>&1
+"$wine" "$setup" /S >"$work/setup.log" 2>&1
+"$wineserver" --wait
 drive_c="$WINEPREFIX/drive_c"
 installed="$drive_c/Program Files/ORVEX-selection"
 cmp "$installed/orvex-selection.exe" "$exe" || fail "the installed program is not the built one"
