@@ -41,22 +41,36 @@ sleep_until_ms 6000
 check_size "$main" "ORVEX-selection 2" 800 620
 read -r x y < <(window_origin "$main")
 settled_shot main "$x" "$y" "$(at_scale 800)" "$(at_scale 620)"
-# The desktop gives the started program's window the keyboard once the splash has gone (under
-# Wine the main window does not always take it by itself).
-activate_main() {
+# The desktop gives a window the keyboard as a user's click would (under Wine a window does
+# not always take it by itself: the main window once the splash has gone, a window just opened
+# while it is still being painted).
+activate() { # window name
   for _ in $(seq 30); do
-    xdotool windowactivate "$main" 2>/dev/null || true
+    xdotool windowactivate "$1" 2>/dev/null || true
     sleep 0.5
-    [ "$(xdotool getactivewindow 2>/dev/null)" = "$main" ] && break
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && break
   done
-  log "active window $(xdotool getactivewindow 2>/dev/null), the main window $main"
+  log "active window $(xdotool getactivewindow 2>/dev/null), the $2 $1"
+}
+# A window's controls before they are painted are plain grey boxes under Wine, and a key
+# pressed then can be lost: the keys wait until the window shows no such grey (20 s at most).
+wait_painted() { # x y w h
+  local grey
+  for _ in $(seq 40); do
+    import -window root "$WORK/painting.png"
+    grey=$(convert "$WORK/painting.png" -crop "$3x$4+$1+$2" +repage -fill black +opaque "rgb(128,128,128)" \
+      -fill white -opaque "rgb(128,128,128)" -format '%[fx:round(mean*w*h)]' info:)
+    [ "$grey" -lt 1000 ] && return 0
+    sleep 0.5
+  done
+  log "the window still shows $grey unpainted grey pixels"
 }
 # Alt+О, В opens the air cooler window. A key pressed while the desktop is still handing over
 # the keyboard can be lost, so a second try follows a closed menu and a fresh activation; the
 # access keys must work on one of them.
 window=""
 for try in 1 2; do
-  activate_main
+  activate "$main" "main window"
   keys alt+Cyrillic_o Cyrillic_ve
   window=$(find_window "Подбор воздухоохладителя" 80) && break
   log "try $try: Alt+О, В opened no window"
@@ -65,7 +79,9 @@ done
 [ -n "$window" ] || fail "no window 'Подбор воздухоохладителя' after Alt+О, В"
 check_size "$window" "Подбор воздухоохладителя" 800 495
 read -r x y < <(window_origin "$window")
+wait_painted "$x" "$y" "$(at_scale 800)" "$(at_scale 495)"
 settled_shot opened "$x" "$y" "$(at_scale 800)" "$(at_scale 495)"
+activate "$window" "air cooler window"
 
 keys Down                                    # series: ORVEX VP
 keys Tab Down Down Down Down                 # evaporating temperature: -10
@@ -79,11 +95,14 @@ settled_shot selected "$x" "$y" "$(at_scale 800)" "$(at_scale 495)"
 green=$(count_colour selected "$x" "$y" "$(at_scale 800)" "$(at_scale 495)" 204 255 153)
 yellow=$(count_colour selected "$x" "$y" "$(at_scale 800)" "$(at_scale 495)" 255 255 153)
 log "list pixels: green $green, yellow $yellow"
-[ "$green" -gt 3000 ] && [ "$yellow" -gt 3000 ] || fail "the list does not show its coloured rows"
-# The form's left column, read whole: the capacity label with its unit.
+# The form's left column, read whole: the capacity label with its unit. What it reads also
+# tells which keys went astray when the list stays empty.
 convert "$WORK/selected.png" -crop "$(at_scale 270)x$(at_scale 330)+$x+$y" +repage -scale "$(at_scale 300)%" \
   -colorspace Gray "$WORK/ocr-form.png"
 text=$(tesseract "$WORK/ocr-form.png" - -l rus --psm 6 2>/dev/null | tee "$WORK/ocr-form.txt")
+[ "$green" -gt 3000 ] && [ "$yellow" -gt 3000 ] ||
+  fail "the list does not show its coloured rows (active window $(xdotool getactivewindow 2>/dev/null)," \
+    "the air cooler window $window; the form reads: $(tr '\n' ' ' <<<"$text"))"
 grep -q "холодопроизводительность (кВт)" <<<"$text" || fail "the capacity label is not read whole: $text"
 
 keys shift+Tab Down Down Tab Tab Return      # the list, its second row, "Протокол подбора"
