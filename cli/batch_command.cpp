@@ -1,7 +1,8 @@
 // orvex-select batch FILE: one duty a line of a CSV file, air coolers and condensers mixed (the
 // series says which), selected line by line as the windows would, one output record per line
-// in the input's order. A bad line is reported with its line number and column and every other
-// line is still selected.
+// in the input's order. A line may name the model kept for it (a project's file does): that
+// model is reported at the line's conditions, with the rule's own choice when it differs. A bad
+// line is reported with its line number and column and every other line is still selected.
 
 #include <algorithm>
 #include <filesystem>
@@ -22,8 +23,10 @@
 namespace cli {
 namespace {
 
-// The input's columns: a name for the duty, copied to the output, and the duty's values.
-constexpr std::string_view kNameColumn = "name";
+// The input's columns besides the duty's values: a name for the duty, copied to the output, and
+// what a project adds, the quantity and the model kept.
+enum LineColumn : int { kNameColumn, kQuantityColumn, kModelColumn, kLineColumnCount };
+constexpr std::array<std::string_view, kLineColumnCount> kLineColumnNames{"name", "quantity", "model"};
 
 // The output record of one line.
 enum BatchField : int {
@@ -111,8 +114,8 @@ void putRow(BatchRecord& record, int model, const selection::ResultRow& row) {
   record[model + 2] = row.cells[2];
 }
 
-void putSelected(BatchRecord& record, const Selected& selected) {
-  for (const selection::ResultRow& row : selected.rows) {
+void putSelected(BatchRecord& record, const std::vector<selection::ResultRow>& rows) {
+  for (const selection::ResultRow& row : rows) {
     switch (row.role) {
       case selection::RowRole::Smaller: putRow(record, kSmallerModel, row); break;
       case selection::RowRole::Chosen: putRow(record, kModel, row); break;
@@ -121,7 +124,38 @@ void putSelected(BatchRecord& record, const Selected& selected) {
     }
   }
   record[kStatus] = record[kModel].empty() ? "no model" : "ok";
-  record[kMessage] = selected.noCoverReason;
+}
+
+// The selection of either kind of duty, by the rule, or of the model a line keeps.
+struct Selection {
+  Selected operator()(const selection::CoolerFormTexts& form) const { return selectedCooler(form); }
+  Selected operator()(const selection::CondenserFormTexts& form) const { return selectedCondenser(form); }
+  Selected operator()(const InputError&) const { return {}; }
+};
+struct KeptSelection {
+  std::string_view model;
+  std::vector<selection::ResultRow> operator()(const selection::CoolerFormTexts& form) const {
+    return selection::keptCoolers(form, model);
+  }
+  std::vector<selection::ResultRow> operator()(const selection::CondenserFormTexts& form) const {
+    return selection::keptCondensers(form, model);
+  }
+  std::vector<selection::ResultRow> operator()(const InputError&) const { return {}; }
+};
+
+// What a line that keeps a model is told of the rule's own choice: nothing when the rule
+// chooses the same model.
+std::string ruleChoice(const Selected& rule, std::string_view kept) {
+  const selection::ResultRow* chosen = chosenRow(rule.rows);
+  if (!chosen) return "the rule chooses no model: " + rule.noCoverReason;
+  if (chosen->cells[0] == kept) return "";
+  return "the rule chooses " + chosen->cells[0];
+}
+
+// "1", "12": a quantity.
+bool wholeNumberFromOne(std::string_view text) {
+  return !text.empty() && text.size() <= 6 && text[0] != '0' &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 struct BatchOptions {
@@ -142,17 +176,24 @@ class Batch {
 
   bool onRecord(CsvRecord& csv) {
     std::vector<std::string>& fields = csv.fields;
-    const std::size_t line = csv.line;
+    const std::size_t line = line_ = csv.line;
     if (!header_) return readHeader(fields);
     if (std::all_of(fields.begin(), fields.end(), [](const std::string& field) { return field.empty(); })) return true;
     BatchRecord record;
     record[kLine] = std::to_string(line);
-    if (nameColumn_ && *nameColumn_ < fields.size()) record[kName] = fields[*nameColumn_];
+    record[kName] = lineColumn(fields, kNameColumn);
     if (fields.size() > header_->size()) {
       fail(record, "line " + record[kLine] + ": " + std::to_string(fields.size()) + " fields, the header names " +
                        std::to_string(header_->size()));
       return true;
     }
+    const std::string quantity = lineColumn(fields, kQuantityColumn);
+    if (!quantity.empty() && !wholeNumberFromOne(quantity)) {
+      fail(record, where(kQuantityColumn) + quotedForMessage(quantity) +
+                       " is not a quantity; a whole number from 1 is");
+      return true;
+    }
+    const std::string model = lineColumn(fields, kModelColumn);
     DutyTexts duty;
     for (std::size_t column = 0; column < fields.size(); ++column)
       if ((*header_)[column]) duty[*(*header_)[column]] = std::move(fields[column]);
@@ -161,16 +202,25 @@ class Batch {
     const AnyDuty read = readDuty(duty);
     if (const auto* error = std::get_if<InputError>(&read)) {
       const auto column = std::find(header_->begin(), header_->end(), std::optional(error->field));
-      const std::string where =
+      const std::string at =
           column == header_->end() ? "" : ", column " + std::to_string(column - header_->begin() + 1);
-      fail(record, "line " + record[kLine] + where + " (" + std::string(kDutyFieldNames[error->field]) +
+      fail(record, "line " + record[kLine] + at + " (" + std::string(kDutyFieldNames[error->field]) +
                        "): " + error->message);
       return true;
     }
-    if (const auto* cooler = std::get_if<selection::CoolerFormTexts>(&read)) {
-      putSelected(record, selectedCooler(*cooler));
+    const Selected selected = std::visit(Selection{}, read);
+    if (model.empty()) {
+      putSelected(record, selected.rows);
+      record[kMessage] = selected.noCoverReason;
     } else {
-      putSelected(record, selectedCondenser(std::get<selection::CondenserFormTexts>(read)));
+      const std::vector<selection::ResultRow> kept = std::visit(KeptSelection{model}, read);
+      if (kept.empty()) {
+        fail(record, where(kModelColumn) + quotedForMessage(model) + " is not a model of the series " +
+                         quotedForMessage(duty[kSeries]) + " within the line's limits");
+        return true;
+      }
+      putSelected(record, kept);
+      record[kMessage] = ruleChoice(selected, record[kModel]);
     }
     if (record[kModel].empty()) run_.status = kNotEverySelected;
     writer_.write(record);
@@ -197,28 +247,33 @@ class Batch {
   }
 
  private:
-  // Each header cell names a duty value (or the duty's name); the duty's required values must
-  // have their columns.
+  // Each header cell names a duty value or one of the line's other columns; the duty's required
+  // values must have their columns.
   bool readHeader(const std::vector<std::string>& names) {
     std::vector<std::optional<DutyField>> columns;
     for (const std::string& name : names) {
       std::string key = name;
       std::transform(key.begin(), key.end(), key.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; });
-      if (key == kNameColumn && !nameColumn_) {
-        nameColumn_ = columns.size();
-        columns.push_back(std::nullopt);
-        continue;
-      }
+      const auto other = std::find(kLineColumnNames.begin(), kLineColumnNames.end(), key);
       const auto known = std::find(kDutyFieldNames.begin(), kDutyFieldNames.end(), key);
       const auto field = static_cast<DutyField>(known - kDutyFieldNames.begin());
-      if (known == kDutyFieldNames.end() || std::find(columns.begin(), columns.end(), std::optional(field)) != columns.end()) {
-        std::string accepted(kNameColumn);
+      const bool twice = other != kLineColumnNames.end()
+                             ? lineColumns_[other - kLineColumnNames.begin()].has_value()
+                             : std::find(columns.begin(), columns.end(), std::optional(field)) != columns.end();
+      if ((other == kLineColumnNames.end() && known == kDutyFieldNames.end()) || twice) {
+        std::string accepted(kLineColumnNames[kNameColumn]);
         for (const std::string_view known_name : kDutyFieldNames) accepted += ", " + std::string(known_name);
+        for (const LineColumn column : {kQuantityColumn, kModelColumn}) accepted += ", " + std::string(kLineColumnNames[column]);
         fatal("header column " + std::to_string(columns.size() + 1) + " " + quotedForMessage(name) + " is " +
-              (known == kDutyFieldNames.end() ? "not a column" : "named twice") + "; accepted: " + accepted);
+              (twice ? "named twice" : "not a column") + "; accepted: " + accepted);
         return false;
       }
-      columns.push_back(field);
+      if (other != kLineColumnNames.end()) {
+        lineColumns_[other - kLineColumnNames.begin()] = columns.size();
+        columns.push_back(std::nullopt);
+      } else {
+        columns.push_back(field);
+      }
     }
     for (const DutyField needed : {kSeries, kRefrigerant, kDifference, kCapacity}) {
       if (std::find(columns.begin(), columns.end(), std::optional(needed)) == columns.end()) {
@@ -229,6 +284,17 @@ class Batch {
     header_ = std::move(columns);
     writer_.begin();
     return true;
+  }
+
+  // A field of one of the line's other columns; "" when the header names no such column.
+  std::string lineColumn(const std::vector<std::string>& fields, LineColumn column) const {
+    const std::optional<std::size_t> at = lineColumns_[column];
+    return at && *at < fields.size() ? fields[*at] : std::string();
+  }
+  // "line 4, column 9 (model): ", where a message about one of them starts.
+  std::string where(LineColumn column) const {
+    return "line " + std::to_string(line_) + ", column " + std::to_string(*lineColumns_[column] + 1) + " (" +
+           std::string(kLineColumnNames[column]) + "): ";
   }
 
   void fail(BatchRecord& record, const std::string& message) {
@@ -248,7 +314,8 @@ class Batch {
   CommandOutput& output_;
   RecordWriter writer_;
   std::optional<std::vector<std::optional<DutyField>>> header_;
-  std::optional<std::size_t> nameColumn_;
+  std::array<std::optional<std::size_t>, kLineColumnCount> lineColumns_;
+  std::size_t line_ = 0;
 };
 
 void runBatch(const BatchOptions& options, CommandRun& run) {
@@ -281,7 +348,8 @@ void setupBatchCommand(CLI::App& app, CommandRun& run) {
   command->footer(
       "The first line names the columns: series, refrigerant, temperature (air coolers), ambient "
       "(condensers), difference, capacity, and as needed name, air-throw, length, width, noise, "
-      "connection, poles. Air coolers and condensers may be mixed; the series says which. A file "
+      "connection, poles; a project's file adds quantity, and model: the model kept for the line, "
+      "reported at the line's conditions with the rule's own choice when it differs. Air coolers and condensers may be mixed; the series says which. A file "
       "separated by ';', as a Russian Excel saves it, may write numbers with a decimal comma. The output "
       "has one record per line, in the input's order. A bad line is reported with its line and column "
       "and every other line is still selected. Exit status 0 when every line got a model, 1 when some "

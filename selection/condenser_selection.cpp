@@ -92,6 +92,12 @@ std::vector<ResultRow> selectCondensers(const CondenserInputs& inputs,
   return selectFromSeries(inputs, series, catalog::kCondenserGrid, limitsOf(inputs), catalogTexts);
 }
 
+std::vector<ResultRow> keptCondensers(const CondenserFormTexts& form, std::string_view modelName) {
+  const CondenserInputs inputs = condenserInputs(form);
+  return keptFromSeries(inputs, condenserSeriesList(inputs.seriesCode), catalog::kCondenserGrid, limitsOf(inputs),
+                        catalogTexts, modelName);
+}
+
 std::optional<LargestModel> largestCondenser(const CondenserFormTexts& form) {
   const CondenserInputs inputs = condenserInputs(form);
   return largestOfSeries(inputs, condenserSeriesList(inputs.seriesCode), catalog::kCondenserGrid, limitsOf(inputs));

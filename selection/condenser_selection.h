@@ -79,6 +79,11 @@ std::vector<ResultRow> selectCondensers(const CondenserFormTexts& form);
 std::vector<ResultRow> selectCondensers(const CondenserInputs& inputs,
                                         const std::vector<catalog::CondenserRecord>* series);
 
+// A model the user keeps (by name, letter case aside) between its neighbours, at the form's
+// conditions and within its limits, its row in the chosen row's place; no rows when the series
+// within the limits has no such model.
+std::vector<ResultRow> keptCondensers(const CondenserFormTexts& form, std::string_view modelName);
+
 // The largest model of the series that the form's limits leave, with its capacity at the form's
 // grid point; nothing when the limits leave no model (or no series is chosen).
 std::optional<LargestModel> largestCondenser(const CondenserFormTexts& form);

@@ -85,6 +85,12 @@ std::vector<ResultRow> selectCoolers(const CoolerInputs& inputs,
   return selectFromSeries(inputs, series, coolerSeriesGrid(inputs.seriesCode), limitsOf(inputs), catalogTexts);
 }
 
+std::vector<ResultRow> keptCoolers(const CoolerFormTexts& form, std::string_view modelName) {
+  const CoolerInputs inputs = coolerInputs(form);
+  return keptFromSeries(inputs, coolerSeriesList(inputs.seriesCode), coolerSeriesGrid(inputs.seriesCode),
+                        limitsOf(inputs), catalogTexts, modelName);
+}
+
 std::optional<LargestModel> largestCooler(const CoolerFormTexts& form) {
   const CoolerInputs inputs = coolerInputs(form);
   return largestOfSeries(inputs, coolerSeriesList(inputs.seriesCode), coolerSeriesGrid(inputs.seriesCode),

@@ -72,6 +72,11 @@ std::vector<ResultRow> selectCoolers(const CoolerFormTexts& form);
 std::vector<ResultRow> selectCoolers(const CoolerInputs& inputs,
                                      const std::vector<catalog::CoolerRecord>* series);
 
+// A model the user keeps (by name, letter case aside) between its neighbours, at the form's
+// conditions and within its limits, its row in the chosen row's place; no rows when the series
+// within the limits has no such model.
+std::vector<ResultRow> keptCoolers(const CoolerFormTexts& form, std::string_view modelName);
+
 // The largest model of the series that the form's limits leave, with its capacity at the form's
 // grid point; nothing when the limits leave no model (or no series is chosen).
 std::optional<LargestModel> largestCooler(const CoolerFormTexts& form);

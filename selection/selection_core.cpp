@@ -44,4 +44,9 @@ std::string deviationText(float capacityWatts, float requiredWatts) {
   return text;
 }
 
+bool sameModelName(std::string_view a, std::string_view b) {
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return lower(x) == lower(y); });
+}
+
 }  // namespace selection

@@ -65,22 +65,15 @@ class CapacityLookup {
 std::string capacityKilowattText(float capacityWatts);
 std::string deviationText(float capacityWatts, float requiredWatts);
 
-// Sorts the working copy by capacity (stable: equal capacities keep catalog order), chooses
-// the first record whose capacity reaches the requirement (which must be above 0), and returns
-// its row between the rows of its neighbours in the copy. A neighbour with the chosen model's
-// name is not shown. No qualifying record gives the one empty row. describe(record) gives the
-// catalog texts of a row; the number columns 1 and 2 are filled here.
+// The rows a selection shows of the sorted working copy: the row of `chosen` between the rows
+// of its neighbours in the copy. A neighbour with the chosen model's name is not shown.
+// describe(record) gives the catalog texts of a row; the number columns 1 and 2 are filled here.
 template <typename Record, typename Describe>
-std::vector<ResultRow> chooseAmongNeighbours(std::vector<Record>& copy, float requiredWatts,
-                                             Describe describe) {
-  std::stable_sort(copy.begin(), copy.end(),
-                   [](const Record& a, const Record& b) { return a.capacity < b.capacity; });
-  const auto chosen = std::find_if(copy.begin(), copy.end(), [&](const Record& record) {
-    return requiredWatts > 0 && requiredWatts <= record.capacity;
-  });
-  if (chosen == copy.end()) return std::vector<ResultRow>(1);
-  const auto larger = chosen + 1 == copy.end() ? chosen : chosen + 1;
-  const auto smaller = chosen == copy.begin() ? chosen : chosen - 1;
+std::vector<ResultRow> rowsAround(const std::vector<Record>& sorted,
+                                  typename std::vector<Record>::const_iterator chosen, float requiredWatts,
+                                  Describe describe) {
+  const auto larger = chosen + 1 == sorted.end() ? chosen : chosen + 1;
+  const auto smaller = chosen == sorted.begin() ? chosen : chosen - 1;
   auto rowOf = [&](RowRole role, const Record& record) {
     ResultRow row{role, describe(record)};
     row.cells[1] = capacityKilowattText(record.capacity);
@@ -92,6 +85,44 @@ std::vector<ResultRow> chooseAmongNeighbours(std::vector<Record>& copy, float re
   rows.push_back(rowOf(RowRole::Chosen, *chosen));
   if (larger->modelName != chosen->modelName) rows.push_back(rowOf(RowRole::Larger, *larger));
   return rows;
+}
+
+// Sorts the working copy by capacity (stable: equal capacities keep catalog order).
+template <typename Record>
+void sortByCapacity(std::vector<Record>& copy) {
+  std::stable_sort(copy.begin(), copy.end(),
+                   [](const Record& a, const Record& b) { return a.capacity < b.capacity; });
+}
+
+// Sorts the working copy, chooses the first record whose capacity reaches the requirement
+// (which must be above 0), and returns its row between its neighbours' rows. No qualifying
+// record gives the one empty row.
+template <typename Record, typename Describe>
+std::vector<ResultRow> chooseAmongNeighbours(std::vector<Record>& copy, float requiredWatts,
+                                             Describe describe) {
+  sortByCapacity(copy);
+  const auto chosen = std::find_if(copy.cbegin(), copy.cend(), [&](const Record& record) {
+    return requiredWatts > 0 && requiredWatts <= record.capacity;
+  });
+  if (chosen == copy.cend()) return std::vector<ResultRow>(1);
+  return rowsAround(copy, chosen, requiredWatts, describe);
+}
+
+// Model names as a user may type them: letter case aside.
+bool sameModelName(std::string_view a, std::string_view b);
+
+// A model the user keeps instead of the rule's choice (a neighbour, say), shown as the chosen
+// row between its neighbours in the sorted working copy, at the working copy's capacities.
+// No rows when the copy holds no model of that name.
+template <typename Record, typename Describe>
+std::vector<ResultRow> keptAmongNeighbours(std::vector<Record>& copy, std::string_view modelName,
+                                           float requiredWatts, Describe describe) {
+  sortByCapacity(copy);
+  const auto kept = std::find_if(copy.cbegin(), copy.cend(), [&](const Record& record) {
+    return sameModelName(record.modelName, modelName);
+  });
+  if (kept == copy.cend()) return {};
+  return rowsAround(copy, kept, requiredWatts, describe);
 }
 
 // The working copy of one series (empty when `series` is null): the records that `removed` does
@@ -122,6 +153,15 @@ std::vector<ResultRow> selectFromSeries(const Inputs& inputs, const std::vector<
                                         Describe describe) {
   std::vector<Record> copy = ratedWorkingCopy(inputs, series, grid, removed);
   return chooseAmongNeighbours(copy, inputs.requiredWatts, describe);
+}
+
+// A kept model over one series: the working copy, then the kept model among its neighbours.
+template <typename Inputs, typename Record, typename Removed, typename Describe>
+std::vector<ResultRow> keptFromSeries(const Inputs& inputs, const std::vector<Record>* series,
+                                      const catalog::SeriesGrid& grid, Removed removed, Describe describe,
+                                      std::string_view modelName) {
+  std::vector<Record> copy = ratedWorkingCopy(inputs, series, grid, removed);
+  return keptAmongNeighbours(copy, modelName, inputs.requiredWatts, describe);
 }
 
 // The largest model of a series that the limits leave, with its capacity at the duty's grid

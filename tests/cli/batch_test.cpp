@@ -102,4 +102,35 @@ TEST(BatchTest, EveryLineIsSelectedAsTheSingleCommandSelectsIt) {
   }
 }
 
+// A project's file is a batch with a quantity and the model kept for each line: the kept model
+// is reported at the line's conditions between its own neighbours, with the rule's choice when
+// it differs.
+TEST(BatchTest, AKeptModelIsReportedAtItsLinesConditions) {
+  const std::string header = "name,series,refrigerant,temperature,difference,capacity,quantity,model\n";
+  const std::string duty = ",VK-M,R404a/R507,-10,8,5.5,";
+  const struct {
+    const char* what;
+    std::string line;
+    std::string status, model, capacity, smaller, message;
+  } cases[] = {
+      {"the larger neighbour kept", "A" + duty + "2,vk-m 230a21", "ok", "VK-M 230A21", "6.500", "VK-M 200A20",
+       "the rule chooses VK-M 200A20"},
+      {"the rule's own model kept", "B" + duty + "1,VK-M 200A20", "ok", "VK-M 200A20", "5.978", "VK-M 110A11", ""},
+      {"no model kept, no quantity", "C" + duty + ",", "ok", "VK-M 200A20", "5.978", "VK-M 110A11", ""},
+      {"a model of another series", "D" + duty + "1,VP-20-200", "error", "", "", "",
+       "line 2, column 8 (model): \"VP-20-200\" is not a model of the series \"VK-M\""},
+      {"a quantity of 0", "E" + duty + "0,", "error", "", "", "", "line 2, column 7 (quantity): \"0\" is not a quantity"},
+      {"a fractional quantity", "F" + duty + "1.5,", "error", "", "", "", "line 2, column 7 (quantity)"},
+  };
+  for (const auto& c : cases) {
+    const auto run = runSelect({"batch", "-", "--format", "json"}, header + c.line + "\n");
+    const auto record = nlohmann::json::parse(run.out).at(0);
+    EXPECT_EQ(record["status"], c.status) << c.what;
+    EXPECT_EQ(record["model"], c.model) << c.what;
+    EXPECT_EQ(record["capacity_kw"], c.capacity) << c.what;
+    EXPECT_EQ(record["smaller_model"], c.smaller) << c.what;
+    EXPECT_TRUE(std::string(record["message"]).starts_with(c.message)) << c.what << ": " << record["message"];
+  }
+}
+
 }  // namespace
