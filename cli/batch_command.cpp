@@ -14,19 +14,14 @@
 
 #include "cli/command_output.h"
 #include "cli/commands.h"
-#include "cli/csv_records.h"
 #include "cli/equipment.h"
 #include "cli/sheet_writer.h"
+#include "duties/duty_file.h"
 #include "selection/condenser_selection.h"
 #include "selection/cooler_selection.h"
 
 namespace cli {
 namespace {
-
-// The input's columns besides the duty's values: a name for the duty, copied to the output, and
-// what a project adds, the quantity and the model kept.
-enum LineColumn : int { kNameColumn, kQuantityColumn, kModelColumn, kLineColumnCount };
-constexpr std::array<std::string_view, kLineColumnCount> kLineColumnNames{"name", "quantity", "model"};
 
 // The output record of one line.
 enum BatchField : int {
@@ -58,11 +53,6 @@ constexpr std::array<SheetColumn, kBatchFieldCount> kSheetColumns{{
     {kBatchKeys[kLargerDeviation], "larger deviation (%)", true},
     {kBatchKeys[kMessage], "message", false},
 }};
-
-// The duty's values that are numbers: in a file separated by ';' (a Russian Excel's) they may
-// have a decimal comma.
-constexpr std::array<DutyField, 8> kNumberFields{kTemperature, kAmbient, kDifference, kCapacity,
-                                                 kAirThrow,    kLength,  kWidth,      kNoise};
 
 using BatchRecord = std::array<std::string, kBatchFieldCount>;
 
@@ -152,151 +142,66 @@ std::string ruleChoice(const Selected& rule, std::string_view kept) {
   return "the rule chooses " + chosen->cells[0];
 }
 
-// "1", "12": a quantity.
-bool wholeNumberFromOne(std::string_view text) {
-  return !text.empty() && text.size() <= 6 && text[0] != '0' &&
-         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 struct BatchOptions {
   std::string file;
   OutputOptions output;
 };
 
-// "5,5" as "5.5": a single comma in a number without a point is its decimal comma.
-void readDecimalComma(std::string& number) {
-  if (std::count(number.begin(), number.end(), ',') == 1 && number.find('.') == std::string::npos)
-    number[number.find(',')] = '.';
-}
-
-// One batch: the header first, then one duty a record.
+// One batch: every line read is selected and written as it comes.
 class Batch {
  public:
   Batch(CommandRun& run, CommandOutput& output) : run_(run), output_(output), writer_(output.stream(), output.format()) {}
 
-  bool onRecord(CsvRecord& csv) {
-    std::vector<std::string>& fields = csv.fields;
-    const std::size_t line = line_ = csv.line;
-    if (!header_) return readHeader(fields);
-    if (std::all_of(fields.begin(), fields.end(), [](const std::string& field) { return field.empty(); })) return true;
+  void begin() { writer_.begin(); }
+
+  void onLine(const duties::DutyLine& line) {
     BatchRecord record;
-    record[kLine] = std::to_string(line);
-    record[kName] = lineColumn(fields, kNameColumn);
-    if (fields.size() > header_->size()) {
-      fail(record, "line " + record[kLine] + ": " + std::to_string(fields.size()) + " fields, the header names " +
-                       std::to_string(header_->size()));
-      return true;
-    }
-    const std::string quantity = lineColumn(fields, kQuantityColumn);
-    if (!quantity.empty() && !wholeNumberFromOne(quantity)) {
-      fail(record, where(kQuantityColumn) + quotedForMessage(quantity) +
-                       " is not a quantity; a whole number from 1 is");
-      return true;
-    }
-    const std::string model = lineColumn(fields, kModelColumn);
-    DutyTexts duty;
-    for (std::size_t column = 0; column < fields.size(); ++column)
-      if ((*header_)[column]) duty[*(*header_)[column]] = std::move(fields[column]);
-    if (csv.separator == ';')
-      for (const DutyField number : kNumberFields) readDecimalComma(duty[number]);
-    const AnyDuty read = readDuty(duty);
-    if (const auto* error = std::get_if<InputError>(&read)) {
-      const auto column = std::find(header_->begin(), header_->end(), std::optional(error->field));
-      const std::string at =
-          column == header_->end() ? "" : ", column " + std::to_string(column - header_->begin() + 1);
-      fail(record, "line " + record[kLine] + at + " (" + std::string(kDutyFieldNames[error->field]) +
-                       "): " + error->message);
-      return true;
-    }
-    const Selected selected = std::visit(Selection{}, read);
-    if (model.empty()) {
-      putSelected(record, selected.rows);
-      record[kMessage] = selected.noCoverReason;
+    record[kLine] = std::to_string(line.line);
+    record[kName] = line.name;
+    if (!line.error.empty()) return fail(record, line.error);
+    const Selected rule = std::visit(Selection{}, line.duty);
+    if (line.model.empty()) {
+      putSelected(record, rule.rows);
+      record[kMessage] = rule.noCoverReason;
     } else {
-      const std::vector<selection::ResultRow> kept = std::visit(KeptSelection{model}, read);
-      if (kept.empty()) {
-        fail(record, where(kModelColumn) + quotedForMessage(model) + " is not a model of the series " +
-                         quotedForMessage(duty[kSeries]) + " within the line's limits");
-        return true;
-      }
+      const std::vector<selection::ResultRow> kept = std::visit(KeptSelection{line.model}, line.duty);
+      if (kept.empty())
+        return fail(record, line.modelPlace + ": " + quotedForMessage(line.model) +
+                                " is not a model of the series " + quotedForMessage(line.series) +
+                                " within the line's limits");
       putSelected(record, kept);
-      record[kMessage] = ruleChoice(selected, record[kModel]);
+      record[kMessage] = ruleChoice(rule, record[kModel]);
     }
     if (record[kModel].empty()) run_.status = kNotEverySelected;
     writer_.write(record);
-    return true;
   }
 
   // The end of the file, or of what could be read of it: a quote never closed swallowed the
   // rest, which is said at the line where it opened.
-  void finish(std::optional<std::size_t> unclosedQuoteLine) {
-    const std::string unclosed =
-        unclosedQuoteLine ? "line " + std::to_string(*unclosedQuoteLine) + ": a quote opened here is never closed" : "";
-    if (!header_) {
-      if (run_.status != kBadInput) fatal(unclosedQuoteLine ? unclosed : "the file holds no header line naming its columns");
+  void finish(const duties::DutyFileEnd& end) {
+    if (!end.refusal.empty()) {
+      run_.err << "orvex-select batch: " << end.refusal << '\n';
+      run_.status = kBadInput;
       return;
     }
-    if (unclosedQuoteLine) {
+    if (end.unclosedQuoteLine) {
       BatchRecord record;
-      record[kLine] = std::to_string(*unclosedQuoteLine);
-      fail(record, unclosed);
+      record[kLine] = std::to_string(*end.unclosedQuoteLine);
+      fail(record, duties::unclosedQuoteMessage(*end.unclosedQuoteLine));
+    }
+    if (!end.readToEnd) {
+      run_.err << "orvex-select batch: the file could not be read to its end\n";
+      run_.status = kBadInput;
     }
     std::string error;
-    if (!writer_.finish(error)) fatal(error);
+    if (!writer_.finish(error)) {
+      run_.err << "orvex-select batch: " << error << '\n';
+      run_.status = kBadInput;
+    }
     output_.finish();
   }
 
  private:
-  // Each header cell names a duty value or one of the line's other columns; the duty's required
-  // values must have their columns.
-  bool readHeader(const std::vector<std::string>& names) {
-    std::vector<std::optional<DutyField>> columns;
-    for (const std::string& name : names) {
-      std::string key = name;
-      std::transform(key.begin(), key.end(), key.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; });
-      const auto other = std::find(kLineColumnNames.begin(), kLineColumnNames.end(), key);
-      const auto known = std::find(kDutyFieldNames.begin(), kDutyFieldNames.end(), key);
-      const auto field = static_cast<DutyField>(known - kDutyFieldNames.begin());
-      const bool twice = other != kLineColumnNames.end()
-                             ? lineColumns_[other - kLineColumnNames.begin()].has_value()
-                             : std::find(columns.begin(), columns.end(), std::optional(field)) != columns.end();
-      if ((other == kLineColumnNames.end() && known == kDutyFieldNames.end()) || twice) {
-        std::string accepted(kLineColumnNames[kNameColumn]);
-        for (const std::string_view known_name : kDutyFieldNames) accepted += ", " + std::string(known_name);
-        for (const LineColumn column : {kQuantityColumn, kModelColumn}) accepted += ", " + std::string(kLineColumnNames[column]);
-        fatal("header column " + std::to_string(columns.size() + 1) + " " + quotedForMessage(name) + " is " +
-              (twice ? "named twice" : "not a column") + "; accepted: " + accepted);
-        return false;
-      }
-      if (other != kLineColumnNames.end()) {
-        lineColumns_[other - kLineColumnNames.begin()] = columns.size();
-        columns.push_back(std::nullopt);
-      } else {
-        columns.push_back(field);
-      }
-    }
-    for (const DutyField needed : {kSeries, kRefrigerant, kDifference, kCapacity}) {
-      if (std::find(columns.begin(), columns.end(), std::optional(needed)) == columns.end()) {
-        fatal("the header names no \"" + std::string(kDutyFieldNames[needed]) + "\" column");
-        return false;
-      }
-    }
-    header_ = std::move(columns);
-    writer_.begin();
-    return true;
-  }
-
-  // A field of one of the line's other columns; "" when the header names no such column.
-  std::string lineColumn(const std::vector<std::string>& fields, LineColumn column) const {
-    const std::optional<std::size_t> at = lineColumns_[column];
-    return at && *at < fields.size() ? fields[*at] : std::string();
-  }
-  // "line 4, column 9 (model): ", where a message about one of them starts.
-  std::string where(LineColumn column) const {
-    return "line " + std::to_string(line_) + ", column " + std::to_string(*lineColumns_[column] + 1) + " (" +
-           std::string(kLineColumnNames[column]) + "): ";
-  }
-
   void fail(BatchRecord& record, const std::string& message) {
     run_.err << "orvex-select batch: " << message << '\n';
     record[kStatus] = "error";
@@ -305,17 +210,9 @@ class Batch {
     writer_.write(record);
   }
 
-  void fatal(const std::string& message) {
-    run_.err << "orvex-select batch: " << message << '\n';
-    run_.status = kBadInput;
-  }
-
   CommandRun& run_;
   CommandOutput& output_;
   RecordWriter writer_;
-  std::optional<std::vector<std::optional<DutyField>>> header_;
-  std::array<std::optional<std::size_t>, kLineColumnCount> lineColumns_;
-  std::size_t line_ = 0;
 };
 
 void runBatch(const BatchOptions& options, CommandRun& run) {
@@ -331,13 +228,9 @@ void runBatch(const BatchOptions& options, CommandRun& run) {
     }
   }
   Batch batch(run, output);
-  const CsvReading read =
-      readCsvRecords(options.file == "-" ? run.in : file, [&](CsvRecord& record) { return batch.onRecord(record); });
-  if (!read.ok) {
-    run.err << "orvex-select batch: the file could not be read to its end\n";
-    run.status = kBadInput;
-  }
-  batch.finish(read.unclosedQuoteLine);
+  const duties::DutyFileEnd end = duties::readDutyFile(
+      options.file == "-" ? run.in : file, [&] { batch.begin(); }, [&](duties::DutyLine& line) { batch.onLine(line); });
+  batch.finish(end);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include "catalog/catalog.h"
 #include "cli/command_output.h"
 #include "cli/commands.h"
-#include "cli/duty_input.h"
+#include "duties/duty_input.h"
 #include "cli/sheet_writer.h"
 #include "selection/condenser_selection.h"
 #include "selection/cooler_selection.h"

@@ -8,10 +8,13 @@
 
 #include <CLI/CLI.hpp>
 
-#include "cli/duty_input.h"
 #include "cli/table_text.h"
+#include "duties/duty_input.h"
 
 namespace cli {
+
+// Every command reads duties, and names their values, in the duties' own terms.
+using namespace duties;  // NOLINT(google-build-using-namespace)
 
 // The exit status: every duty got a model; some duty got none (or a line was bad); the command
 // line itself was wrong.

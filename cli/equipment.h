@@ -11,7 +11,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/command_run.h"
-#include "cli/duty_input.h"
+#include "duties/duty_input.h"
 #include "cli/result_rows.h"
 #include "report/report_page.h"
 #include "selection/condenser_selection.h"

@@ -6,7 +6,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/commands.h"
-#include "cli/duty_input.h"
+#include "duties/duty_input.h"
 #include "platform/site.h"
 
 namespace cli {

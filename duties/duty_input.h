@@ -11,7 +11,7 @@
 #include "selection/condenser_selection.h"
 #include "selection/cooler_selection.h"
 
-namespace cli {
+namespace duties {
 
 // The values of a duty, by name. A cooler reads `temperature` (evaporating), a condenser
 // `ambient`; the limits after `capacity` are optional.
@@ -65,4 +65,4 @@ std::variant<selection::CondenserFormTexts, InputError> readCondenserDuty(const 
 using AnyDuty = std::variant<selection::CoolerFormTexts, selection::CondenserFormTexts, InputError>;
 AnyDuty readDuty(const DutyTexts& duty);
 
-}  // namespace cli
+}  // namespace duties

@@ -1,4 +1,4 @@
-#include "cli/csv_records.h"
+#include "duties/csv_records.h"
 
 #include <csv.h>
 
@@ -9,7 +9,7 @@
 #include "platform/utf8_text.h"
 #include "platform/windows1251.h"
 
-namespace cli {
+namespace duties {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -122,4 +122,4 @@ CsvReading readCsvRecords(std::istream& in, const CsvRecordHandler& handler) {
   return result;
 }
 
-}  // namespace cli
+}  // namespace duties

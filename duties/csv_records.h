@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace cli {
+namespace duties {
 
 struct CsvRecord {
   std::size_t line = 0;  // the line the record starts on
@@ -33,4 +33,4 @@ struct CsvReading {
 // quote is part of its field, so no record is made of it.
 CsvReading readCsvRecords(std::istream& in, const CsvRecordHandler& handler);
 
-}  // namespace cli
+}  // namespace duties

@@ -1,4 +1,4 @@
-#include "cli/duty_input.h"
+#include "duties/duty_input.h"
 
 #include <algorithm>
 #include <optional>
@@ -8,7 +8,7 @@
 #include "platform/number_text.h"
 #include "selection/field_bounds.h"
 
-namespace cli {
+namespace duties {
 namespace {
 
 using selection::SeriesName;
@@ -207,4 +207,4 @@ std::string quotedForMessage(std::string_view text) {
   return quoted;
 }
 
-}  // namespace cli
+}  // namespace duties
