@@ -1,5 +1,6 @@
 // orvex-select report cooler|condenser: the selection report of the chosen row, the page a
-// window writes for the same inputs and the same contact details file.
+// window writes for the same inputs and the same contact details file (report project is in
+// project_report_command.cpp).
 
 #include <memory>
 
@@ -24,24 +25,8 @@ struct ReportOptions {
   std::string folder = ".";
 };
 
-// A contact details file named on the command line must be there; the default one may be
-// missing (no contact details yet). The folder for the page must be there.
-bool placesExist(const ReportOptions& options, CommandRun& run) {
-  if (options.userInfoGiven && platform::fileSize(options.userInfoFile) < 0) {
-    run.err << "orvex-select report: --user-info: no file " << quotedForMessage(options.userInfoFile) << '\n';
-    run.status = kBadInput;
-    return false;
-  }
-  if (platform::fileSize(options.folder) != platform::kIsDirectory) {
-    run.err << "orvex-select report: --out: the folder " << quotedForMessage(options.folder) << " does not exist\n";
-    run.status = kBadInput;
-    return false;
-  }
-  return true;
-}
-
 void runReport(const ReportOptions& options, CommandRun& run, const Equipment& equipment) {
-  if (!placesExist(options, run)) return;
+  if (!reportPlacesExist(options.userInfoFile, options.userInfoGiven, options.folder, run)) return;
   const auto selected = equipment.select(options.duty);
   if (const auto* error = std::get_if<InputError>(&selected)) return reportOptionError(run, "report", *error);
   const Selected& selection = std::get<Selected>(selected);
@@ -81,12 +66,27 @@ void addReportCommand(CLI::App& report, CommandRun& run, const Equipment& equipm
 
 }  // namespace
 
+bool reportPlacesExist(const std::string& userInfoFile, bool userInfoGiven, const std::string& folder, CommandRun& run) {
+  if (userInfoGiven && platform::fileSize(userInfoFile) < 0) {
+    run.err << "orvex-select report: --user-info: no file " << quotedForMessage(userInfoFile) << '\n';
+    run.status = kBadInput;
+    return false;
+  }
+  if (platform::fileSize(folder) != platform::kIsDirectory) {
+    run.err << "orvex-select report: --out: the folder " << quotedForMessage(folder) << " does not exist\n";
+    run.status = kBadInput;
+    return false;
+  }
+  return true;
+}
+
 void setupReportCommand(CLI::App& app, CommandRun& run) {
   CLI::App* report = app.add_subcommand(
       "report", "Writes the selection report of the chosen model (orvex-selection.htm, its logo and icon)");
   report->require_subcommand(1);
   addReportCommand(*report, run, kCoolerEquipment);
   addReportCommand(*report, run, kCondenserEquipment);
+  addProjectReportCommand(*report, run);
 }
 
 }  // namespace cli

@@ -178,6 +178,45 @@ AnyDuty readDuty(const DutyTexts& duty) {
   return std::get<InputError>(cooler);
 }
 
+namespace {
+
+std::string shortSeriesName(std::span<const SeriesName> offered, int code) {
+  const auto series = std::find_if(offered.begin(), offered.end(), [&](const SeriesName& name) { return name.code == code; });
+  return series == offered.end() ? std::string() : std::string(series->shortName);
+}
+
+}  // namespace
+
+DutyTexts dutyTextsOf(const selection::CoolerFormTexts& form) {
+  DutyTexts duty;
+  duty[kSeries] = shortSeriesName(selection::kCoolerSeries, form.seriesCode);
+  duty[kRefrigerant] = form.refrigerant;
+  duty[kTemperature] = form.temperature;
+  duty[kDifference] = form.difference;
+  duty[kCapacity] = form.requiredCapacity;
+  duty[kAirThrow] = form.minAirThrow;
+  duty[kLength] = form.maxLength;
+  duty[kWidth] = form.maxWidth;
+  return duty;
+}
+
+DutyTexts dutyTextsOf(const selection::CondenserFormTexts& form) {
+  DutyTexts duty;
+  duty[kSeries] = shortSeriesName(selection::kCondenserSeries, form.seriesCode);
+  duty[kRefrigerant] = form.refrigerant;
+  duty[kAmbient] = form.temperature;
+  duty[kDifference] = form.difference;
+  duty[kCapacity] = form.requiredHeatRejection;
+  duty[kNoise] = form.noiseLimit;
+  duty[kConnection] = form.starAllowed ? (form.deltaAllowed ? "both" : "star") : "delta";
+  if (!(form.fourPolesAllowed && form.sixPolesAllowed && form.eightPolesAllowed)) {
+    for (const auto& [allowed, pole] : {std::pair{form.fourPolesAllowed, "4"}, std::pair{form.sixPolesAllowed, "6"},
+                                        std::pair{form.eightPolesAllowed, "8"}})
+      if (allowed) duty[kPoles] += std::string(duty[kPoles].empty() ? "" : ",") + pole;
+  }
+  return duty;
+}
+
 std::string escapedControls(std::string_view text) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   std::string shown;

@@ -37,6 +37,12 @@ inline constexpr std::array<std::string_view, kDutyFieldCount> kDutyFieldNames{
 // The texts as typed; "" for a value not given.
 using DutyTexts = std::array<std::string, kDutyFieldCount>;
 
+// A form's texts as a duty file writes them: the series by its short name, the condenser's fan
+// variants as "delta", "star" or "both" and its poles as a list ("4,6"; "" for all three).
+// readDuty reads them back to the same form.
+DutyTexts dutyTextsOf(const selection::CoolerFormTexts& form);
+DutyTexts dutyTextsOf(const selection::CondenserFormTexts& form);
+
 // A typed text as a message shows it: in quotes, with control characters escaped ("\x1B",
 // "\u009B"), so nothing from a file or a command line can steer the terminal.
 std::string quotedForMessage(std::string_view text);

@@ -15,14 +15,18 @@ std::string pathIn(const std::string& folder, std::string_view name) {
 
 }  // namespace
 
-bool writeReportFiles(const std::string& folder, const gui::Image& logo, const ReportLayout& layout,
-                      const ReportValues& values) {
+bool writePageFiles(const std::string& folder, const gui::Image& logo, std::string_view pageFile,
+                    std::string_view pageBytes) {
   resources::writePng(logo, pathIn(folder, kReportLogoFile));
   const auto icon = resources::faviconBytes();
   platform::writeFileAtomically(pathIn(folder, kReportIconFile),
                                 std::string_view(reinterpret_cast<const char*>(icon.data()), icon.size()));
-  return platform::writeFileAtomically(pathIn(folder, kReportPageFile),
-                                       reportPageBytes(composeReportPage(layout, values)));
+  return platform::writeFileAtomically(pathIn(folder, pageFile), pageBytes);
+}
+
+bool writeReportFiles(const std::string& folder, const gui::Image& logo, const ReportLayout& layout,
+                      const ReportValues& values) {
+  return writePageFiles(folder, logo, kReportPageFile, reportPageBytes(composeReportPage(layout, values)));
 }
 
 }  // namespace report

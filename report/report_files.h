@@ -19,5 +19,8 @@ inline constexpr std::string_view kReportIconFile = "favicon.ico";
 // there and must not be shown as this report.
 bool writeReportFiles(const std::string& folder, const gui::Image& logo, const ReportLayout& layout,
                       const ReportValues& values);
+// The same for any page that shows the logo and the icon: `pageFile` in folder, with its bytes.
+bool writePageFiles(const std::string& folder, const gui::Image& logo, std::string_view pageFile,
+                    std::string_view pageBytes);
 
 }  // namespace report

@@ -8,10 +8,8 @@
 namespace report {
 namespace {
 
-// Lines 2 to 14: the icon, the style sheet and the start of the body.
-constexpr std::string_view kHeadLines[] = {
-    R"(<link rel="shortcut icon" href="favicon.ico" type="image/x-icon">)",
-    R"(<style>@media print { a, a * { display: none !important; } .newpage { page-break-before: always; } })",
+// The page's look, which a project's page shares.
+constexpr std::string_view kStyleRules[] = {
     R"(body {background-color: #FFFFFF; color: #000000;})",
     R"(h1 {color: #DE231E;} h2 {color: #004289;})",
     R"(table, td, th {border: 1px solid #000000; border-collapse: collapse;})",
@@ -21,10 +19,9 @@ constexpr std::string_view kHeadLines[] = {
     R"(th.fmt, td.fmt {text-align: left;})",
     R"(a:link {color: #004289;} a:visited {color: #004289;})",
     R"(a:hover, a:active {color: #DE231E;})",
-    R"(</style></head>)",
-    R"(<body>)",
 };
 
+constexpr std::string_view kIconLine = R"(<link rel="shortcut icon" href="favicon.ico" type="image/x-icon">)";
 constexpr std::string_view kTableStart = R"(<table cellpadding="5">)";
 constexpr std::string_view kDrawingFolder = "/content/files/durovidud/";
 constexpr std::string_view kDrawingExtension = ".pdf";
@@ -66,16 +63,11 @@ std::string drawingLink(const ReportValues& values) {
 
 }  // namespace
 
-std::vector<std::string> composeReportPage(const ReportLayout& layout, const ReportValues& values) {
-  const std::string model = escapeHtml(values.cells[0]);
-  std::vector<std::string> lines;
-  lines.reserve(80);
-  lines.push_back("<html><head><title>" + std::string(layout.titleWord) + " " + model + "</title>");
-  lines.insert(lines.end(), std::begin(kHeadLines), std::end(kHeadLines));
-  lines.push_back("<h1>" + std::string(layout.heading) + "</h1>");
-  lines.emplace_back("<h2>Данные о проекте</h2>");
-  lines.emplace_back(
-      R"(<p><img align="right" border="0" src="orvex-selection.png" width="155" height="101"></p>)");
+void appendStyleRules(std::vector<std::string>& lines) {
+  lines.insert(lines.end(), std::begin(kStyleRules), std::end(kStyleRules));
+}
+
+void appendContactTable(std::vector<std::string>& lines, const ReportValues& values) {
   lines.emplace_back(kTableStart);
   lines.push_back(labelledRow("Компания", values.company));
   lines.push_back(labelledRow("Адрес", values.address));
@@ -83,18 +75,17 @@ std::vector<std::string> composeReportPage(const ReportLayout& layout, const Rep
   lines.push_back(labelledRow("E-mail", values.email));
   lines.push_back(labelledRow("Менеджер", values.manager));
   lines.emplace_back("</table><br>");
-  lines.emplace_back(kTableStart);
-  lines.push_back(labelledRow("Проект", values.project));
-  lines.push_back(labelledRow("Контактное лицо", values.contactPerson));
-  lines.emplace_back("</table>");
-  lines.emplace_back("<h2>Исходные данные</h2>");
+}
+
+void appendConditionTable(std::vector<std::string>& lines, const ReportLayout& layout, const ReportValues& values) {
   lines.emplace_back(kTableStart);
   for (const ConditionLine& line : layout.conditionLines) {
     lines.push_back(conditionLine(line, values));
   }
   lines.emplace_back("</table>");
-  lines.push_back("<h2>" + std::string(layout.modelHeadingWord) + R"( <font color="#000000">)" +
-                  model + "</font></h2>");
+}
+
+void appendResultTables(std::vector<std::string>& lines, const ReportLayout& layout, const ReportValues& values) {
   lines.emplace_back(kTableStart);
   lines.emplace_back(layout.performanceHeader);
   appendCellRow(lines, values, 1, 7);
@@ -104,6 +95,32 @@ std::vector<std::string> composeReportPage(const ReportLayout& layout, const Rep
   lines.emplace_back(layout.electricalHeader);
   appendCellRow(lines, values, 8, 12);
   lines.emplace_back("</table>");
+}
+
+std::vector<std::string> composeReportPage(const ReportLayout& layout, const ReportValues& values) {
+  const std::string model = escapeHtml(values.cells[0]);
+  std::vector<std::string> lines;
+  lines.reserve(80);
+  lines.push_back("<html><head><title>" + std::string(layout.titleWord) + " " + model + "</title>");
+  lines.emplace_back(kIconLine);
+  lines.emplace_back(R"(<style>@media print { a, a * { display: none !important; } .newpage { page-break-before: always; } })");
+  appendStyleRules(lines);
+  lines.emplace_back("</style></head>");
+  lines.emplace_back("<body>");
+  lines.push_back("<h1>" + std::string(layout.heading) + "</h1>");
+  lines.emplace_back("<h2>Данные о проекте</h2>");
+  lines.emplace_back(
+      R"(<p><img align="right" border="0" src="orvex-selection.png" width="155" height="101"></p>)");
+  appendContactTable(lines, values);
+  lines.emplace_back(kTableStart);
+  lines.push_back(labelledRow("Проект", values.project));
+  lines.push_back(labelledRow("Контактное лицо", values.contactPerson));
+  lines.emplace_back("</table>");
+  lines.emplace_back("<h2>Исходные данные</h2>");
+  appendConditionTable(lines, layout, values);
+  lines.push_back("<h2>" + std::string(layout.modelHeadingWord) + R"( <font color="#000000">)" +
+                  model + "</font></h2>");
+  appendResultTables(lines, layout, values);
   lines.push_back(R"(<p align="right">Подбор выполнен программой <b>ORVEX-selection</b> версии <b>)" +
                   platform::programVersion() + "</b></p>");
   lines.push_back(drawingLink(values));

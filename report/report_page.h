@@ -55,6 +55,16 @@ struct ReportValues {
 // the link is percent-encoded. A condition index beyond the given texts reads as empty.
 std::vector<std::string> composeReportPage(const ReportLayout& layout, const ReportValues& values);
 
+// The parts of the page a project's page shares: the look (the style sheet's rules, without
+// <style>), and the maker's contact details as a table ("Компания" to "Менеджер").
+void appendStyleRules(std::vector<std::string>& lines);
+void appendContactTable(std::vector<std::string>& lines, const ReportValues& values);
+// The parts of the page a project's page shows for each of its positions: the design-condition
+// table, and the tables of the selected row (performance, then the electrical data under its
+// own heading).
+void appendConditionTable(std::vector<std::string>& lines, const ReportLayout& layout, const ReportValues& values);
+void appendResultTables(std::vector<std::string>& lines, const ReportLayout& layout, const ReportValues& values);
+
 // The page file's bytes: every line ended with CR LF, in Windows-1251; characters that
 // Windows-1251 cannot hold become numeric character references.
 std::string reportPageBytes(const std::vector<std::string>& lines);
