@@ -10,10 +10,12 @@ namespace {
 constexpr std::string_view kTableStart = R"(<table cellpadding="5">)";
 
 // A4 portrait, 15 mm margins: 180 mm of printable width. Headers may wrap, so that the widest
-// table of a position fits it, and a position's section stays on one page when it can.
+// table of a position fits it, and a position's section stays on one page when it can. On paper
+// the text and the spacing are tighter, so that three or four positions share a page.
 constexpr std::string_view kPrintRules[] = {
     R"(@page { size: A4 portrait; margin: 15mm; })",
-    R"(@media print { a, a * { display: none !important; } body { font-size: 9pt; } })",
+    R"(@media print { a, a * { display: none !important; } body { font-size: 9pt; } h1 { font-size: 15pt; })",
+    R"(h2 { font-size: 11pt; margin: 9pt 0 4pt; } h3 { font-size: 9pt; margin: 5pt 0 3pt; } td, th { padding: 2pt 4pt; } })",
     R"(table { max-width: 180mm; } th { white-space: normal; })",
     R"(.position { page-break-inside: avoid; break-inside: avoid; })",
 };

@@ -39,6 +39,7 @@ struct CondenserFormTexts {
   bool fourPolesAllowed = true;
   bool sixPolesAllowed = true;
   bool eightPolesAllowed = true;
+  friend bool operator==(const CondenserFormTexts&, const CondenserFormTexts&) = default;
 };
 
 // The inputs as the form gives them; numbers in single precision.

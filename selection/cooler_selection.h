@@ -36,6 +36,7 @@ struct CoolerFormTexts {
   std::string minAirThrow;       // "" when not given
   std::string maxLength;
   std::string maxWidth;
+  friend bool operator==(const CoolerFormTexts&, const CoolerFormTexts&) = default;
 };
 
 // The inputs as the form gives them; numbers in single precision.
