@@ -57,7 +57,7 @@ TEST(BadInputTest, NamesWhatIsWrongAndWhatIsAccepted) {
       // The command line's own mistakes, in the program's words.
       {{}, "", 2, "orvex-select: name a command: cooler, condenser, report, batch, catalog"},
       {{"coolr"}, "", 2, "\"coolr\" is not a command; commands: cooler, condenser, report, batch, catalog; did you mean \"cooler\"?"},
-      {{"report", "condensor"}, "", 2, "orvex-select report: \"condensor\" is not a command; commands: cooler, condenser; did you mean \"condenser\"?"},
+      {{"report", "condensor"}, "", 2, "orvex-select report: \"condensor\" is not a command; commands: cooler, condenser, project; did you mean \"condenser\"?"},
       {{"report"}, "", 2, "orvex-select report: name a command: cooler, condenser"},
       {{"batch", "-", "--colour"}, "", 2, "orvex-select batch: \"--colour\" is not an option here"},
       {with(kCooler, {"--series"}), "", 2, "orvex-select cooler: --series needs a value"},
