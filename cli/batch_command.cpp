@@ -17,6 +17,7 @@
 #include "cli/equipment.h"
 #include "cli/sheet_writer.h"
 #include "duties/duty_file.h"
+#include "project/project.h"
 #include "selection/condenser_selection.h"
 #include "selection/cooler_selection.h"
 
@@ -116,23 +117,12 @@ void putSelected(BatchRecord& record, const std::vector<selection::ResultRow>& r
   record[kStatus] = record[kModel].empty() ? "no model" : "ok";
 }
 
-// The selection of either kind of duty, by the rule, or of the model a line keeps.
+// The rule's selection of either kind of duty.
 struct Selection {
   Selected operator()(const selection::CoolerFormTexts& form) const { return selectedCooler(form); }
   Selected operator()(const selection::CondenserFormTexts& form) const { return selectedCondenser(form); }
   Selected operator()(const InputError&) const { return {}; }
 };
-struct KeptSelection {
-  std::string_view model;
-  std::vector<selection::ResultRow> operator()(const selection::CoolerFormTexts& form) const {
-    return selection::keptCoolers(form, model);
-  }
-  std::vector<selection::ResultRow> operator()(const selection::CondenserFormTexts& form) const {
-    return selection::keptCondensers(form, model);
-  }
-  std::vector<selection::ResultRow> operator()(const InputError&) const { return {}; }
-};
-
 // What a line that keeps a model is told of the rule's own choice: nothing when the rule
 // chooses the same model.
 std::string ruleChoice(const Selected& rule, std::string_view kept) {
@@ -164,11 +154,8 @@ class Batch {
       putSelected(record, rule.rows);
       record[kMessage] = rule.noCoverReason;
     } else {
-      const std::vector<selection::ResultRow> kept = std::visit(KeptSelection{line.model}, line.duty);
-      if (kept.empty())
-        return fail(record, line.modelPlace + ": " + quotedForMessage(line.model) +
-                                " is not a model of the series " + quotedForMessage(line.series) +
-                                " within the line's limits");
+      const std::vector<selection::ResultRow> kept = project::keptRows(*project::positionDutyOf(line.duty), line.model);
+      if (kept.empty()) return fail(record, duties::unknownModelMessage(line));
       putSelected(record, kept);
       record[kMessage] = ruleChoice(rule, record[kModel]);
     }

@@ -44,8 +44,8 @@ struct Equipment {
 extern const Equipment kCoolerEquipment;
 extern const Equipment kCondenserEquipment;
 
-// The chosen row among the rows, or null when no model covers the duty.
-const selection::ResultRow* chosenRow(const std::vector<selection::ResultRow>& rows);
+// The chosen row among a selection's rows, as every command reads it.
+using selection::chosenRow;
 
 // The subcommand that selects one duty and writes the rows (selection_command.cpp).
 void setupSelectionCommand(CLI::App& app, CommandRun& run, const Equipment& equipment);

@@ -6,13 +6,6 @@
 
 namespace cli {
 
-const selection::ResultRow* chosenRow(const std::vector<selection::ResultRow>& rows) {
-  const auto chosen = std::find_if(rows.begin(), rows.end(), [](const selection::ResultRow& row) {
-    return row.role == selection::RowRole::Chosen;
-  });
-  return chosen == rows.end() ? nullptr : &*chosen;
-}
-
 namespace {
 
 struct SelectionOptions {

@@ -38,6 +38,11 @@ std::string lowerAscii(std::string text) {
   return text;
 }
 
+// A line with the position of a column: "line 4, column 7 (quantity): ".
+std::string where(std::size_t line, std::size_t column, std::string_view name) {
+  return "line " + std::to_string(line) + ", column " + std::to_string(column + 1) + " (" + std::string(name) + "): ";
+}
+
 // The header's columns: each a duty value, or one of the line's other columns.
 class Header {
  public:
@@ -91,10 +96,7 @@ class Header {
       read.quantity = *number;
     }
     read.model = other(fields, kModelColumn);
-    if (others_[kModelColumn]) {
-      read.modelPlace = where(read.line, *others_[kModelColumn], kLineColumnNames[kModelColumn]);
-      read.modelPlace.resize(read.modelPlace.size() - 2);
-    }
+    if (others_[kModelColumn]) read.modelColumn = *others_[kModelColumn];
     DutyTexts duty;
     for (std::size_t column = 0; column < fields.size(); ++column)
       if (fields_[column]) duty[*fields_[column]] = std::move(fields[column]);
@@ -112,12 +114,6 @@ class Header {
     return read;
   }
 
-  // A line with the position of a column: "line 4, column 7 (quantity): ".
-  static std::string where(std::size_t line, std::size_t column, std::string_view name) {
-    return "line " + std::to_string(line) + ", column " + std::to_string(column + 1) + " (" + std::string(name) +
-           "): ";
-  }
-
  private:
   std::string other(const std::vector<std::string>& fields, LineColumn column) const {
     const std::optional<std::size_t> at = others_[column];
@@ -129,6 +125,11 @@ class Header {
 };
 
 }  // namespace
+
+std::string unknownModelMessage(const DutyLine& line) {
+  return where(line.line, line.modelColumn, kLineColumnNames[kModelColumn]) + quotedForMessage(line.model) +
+         " is not a model of the series " + quotedForMessage(line.series) + " within the line's limits";
+}
 
 std::string unclosedQuoteMessage(std::size_t line) {
   return "line " + std::to_string(line) + ": a quote opened here is never closed";

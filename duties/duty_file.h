@@ -24,7 +24,7 @@ struct DutyLine {
   std::string model;  // the model kept for the line; "" for the rule's choice
   AnyDuty duty = InputError{};
   std::string series;  // the series as the line names it
-  std::string modelPlace;  // "line 4, column 8 (model)": where a message about the kept model points
+  std::size_t modelColumn = 0;  // the kept model's column, from 0
   std::string error;
 };
 
@@ -42,6 +42,11 @@ struct DutyFileEnd {
 // called once the header is accepted, before the first line.
 DutyFileEnd readDutyFile(std::istream& in, const std::function<void()>& headerRead,
                          const std::function<void(DutyLine&)>& onLine);
+
+// What a line is told when the series, within the line's limits, has no model of the kept
+// model's name: "line 4, column 9 (model): "KD-1" is not a model of the series "VP" within the
+// line's limits".
+std::string unknownModelMessage(const DutyLine& line);
 
 // The message of a quote never closed, told at the line where it opened.
 std::string unclosedQuoteMessage(std::size_t line);

@@ -7,17 +7,20 @@
 namespace project {
 namespace {
 
-// What differs between the two kinds of position: the selections and the texts read.
-struct Figuring {
-  const std::string& model;
-  PositionFigures operator()(const selection::CoolerFormTexts& form) const {
-    return {true, selection::keptCoolers(form, model), "", "", form.requiredCapacity, "",
-            selection::coolerReportConditions(form)};
+struct KeptRows {
+  std::string_view model;
+  std::vector<selection::ResultRow> operator()(const selection::CoolerFormTexts& form) const {
+    return selection::keptCoolers(form, model);
   }
-  PositionFigures operator()(const selection::CondenserFormTexts& form) const {
-    return {false, selection::keptCondensers(form, model), "", "", form.requiredHeatRejection, "",
-            selection::condenserReportConditions(form)};
+  std::vector<selection::ResultRow> operator()(const selection::CondenserFormTexts& form) const {
+    return selection::keptCondensers(form, model);
   }
+};
+
+struct AsPosition {
+  std::optional<PositionDuty> operator()(const selection::CoolerFormTexts& form) const { return form; }
+  std::optional<PositionDuty> operator()(const selection::CondenserFormTexts& form) const { return form; }
+  std::optional<PositionDuty> operator()(const duties::InputError&) const { return std::nullopt; }
 };
 
 struct RuleRows {
@@ -29,19 +32,28 @@ struct RuleRows {
   }
 };
 
-const selection::ResultRow* chosenOf(const std::vector<selection::ResultRow>& rows) {
-  const auto chosen = std::find_if(rows.begin(), rows.end(), [](const selection::ResultRow& row) {
-    return row.role == selection::RowRole::Chosen;
-  });
-  return chosen == rows.end() ? nullptr : &*chosen;
-}
-
 }  // namespace
 
 std::string defaultPositionName(std::size_t number) { return "Позиция " + std::to_string(number); }
 
+std::optional<PositionDuty> positionDutyOf(const duties::AnyDuty& duty) { return std::visit(AsPosition{}, duty); }
+
+std::vector<selection::ResultRow> keptRows(const PositionDuty& duty, std::string_view model) {
+  return std::visit(KeptRows{model}, duty);
+}
+
 PositionFigures figuresOf(const Position& position) {
-  PositionFigures figures = std::visit(Figuring{position.model}, position.duty);
+  PositionFigures figures;
+  figures.rows = keptRows(position.duty, position.model);
+  if (const auto* cooler = std::get_if<selection::CoolerFormTexts>(&position.duty)) {
+    figures.requiredKilowatts = cooler->requiredCapacity;
+    figures.reportConditions = selection::coolerReportConditions(*cooler);
+  } else {
+    const auto& condenser = std::get<selection::CondenserFormTexts>(position.duty);
+    figures.cooler = false;
+    figures.requiredKilowatts = condenser.requiredHeatRejection;
+    figures.reportConditions = selection::condenserReportConditions(condenser);
+  }
   if (const selection::ResultRow* kept = keptRow(figures)) {
     figures.unitKilowatts = kept->cells[1];
     figures.deviation = kept->cells[2];
@@ -51,11 +63,11 @@ PositionFigures figuresOf(const Position& position) {
   return figures;
 }
 
-const selection::ResultRow* keptRow(const PositionFigures& figures) { return chosenOf(figures.rows); }
+const selection::ResultRow* keptRow(const PositionFigures& figures) { return selection::chosenRow(figures.rows); }
 
 std::string ruleChoice(const PositionDuty& duty) {
   const std::vector<selection::ResultRow> rows = std::visit(RuleRows{}, duty);
-  const selection::ResultRow* chosen = chosenOf(rows);
+  const selection::ResultRow* chosen = selection::chosenRow(rows);
   return chosen ? chosen->cells[0] : std::string();
 }
 

@@ -5,16 +5,26 @@
 // position's conditions. Pure: positions in, figures out. Nothing here reads or writes a file,
 // or shows a window.
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
+#include "duties/duty_input.h"
 #include "selection/condenser_selection.h"
 #include "selection/cooler_selection.h"
 
 namespace project {
 
 using PositionDuty = std::variant<selection::CoolerFormTexts, selection::CondenserFormTexts>;
+
+// A duty read from a file or a command line as a position's; nothing for an input error.
+std::optional<PositionDuty> positionDutyOf(const duties::AnyDuty& duty);
+
+// The kept model between its neighbours at the duty's conditions, within its limits; no rows
+// when the series there has no model of that name (letter case aside).
+std::vector<selection::ResultRow> keptRows(const PositionDuty& duty, std::string_view model);
 
 struct Position {
   std::string name;   // "Позиция N" unless the user names it

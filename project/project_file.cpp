@@ -23,12 +23,6 @@ std::string csvField(const std::string& text) {
   return quoted;
 }
 
-struct DutyOfLine {
-  std::optional<PositionDuty> operator()(const selection::CoolerFormTexts& form) const { return form; }
-  std::optional<PositionDuty> operator()(const selection::CondenserFormTexts& form) const { return form; }
-  std::optional<PositionDuty> operator()(const duties::InputError&) const { return std::nullopt; }
-};
-
 }  // namespace
 
 std::string projectFileText(const std::vector<Position>& positions) {
@@ -55,17 +49,14 @@ ProjectReading readProjectFile(std::istream& in) {
   const duties::DutyFileEnd end = duties::readDutyFile(in, [] {}, [&](duties::DutyLine& line) {
     if (!line.error.empty()) return reading.skipped.push_back(line.error);
     Position position;
-    position.duty = *std::visit(DutyOfLine{}, line.duty);
+    position.duty = *positionDutyOf(line.duty);
     position.name = line.name.empty() ? defaultPositionName(reading.positions.size() + 1) : line.name;
     position.quantity = line.quantity;
     position.model = line.model.empty() ? ruleChoice(position.duty) : line.model;
     if (position.model.empty())
       return reading.skipped.push_back("line " + std::to_string(line.line) + ": no model covers the duty");
     const PositionFigures figures = figuresOf(position);
-    if (!keptRow(figures))
-      return reading.skipped.push_back(line.modelPlace + ": " + duties::quotedForMessage(line.model) +
-                                       " is not a model of the series " + duties::quotedForMessage(line.series) +
-                                       " within the line's limits");
+    if (!keptRow(figures)) return reading.skipped.push_back(duties::unknownModelMessage(line));
     position.model = keptRow(figures)->cells[0];
     reading.positions.push_back(std::move(position));
   });

@@ -6,6 +6,12 @@
 
 namespace selection {
 
+const ResultRow* chosenRow(const std::vector<ResultRow>& rows) {
+  const auto chosen =
+      std::find_if(rows.begin(), rows.end(), [](const ResultRow& row) { return row.role == RowRole::Chosen; });
+  return chosen == rows.end() ? nullptr : &*chosen;
+}
+
 std::vector<std::string_view> offeredTemperatures(const catalog::SeriesGrid& grid) {
   return {grid.temperatures.rbegin(), grid.temperatures.rend()};
 }

@@ -33,6 +33,9 @@ struct ResultRow {
   friend bool operator==(const ResultRow&, const ResultRow&) = default;
 };
 
+// The chosen row among the rows, or null when no model covers the duty.
+const ResultRow* chosenRow(const std::vector<ResultRow>& rows);
+
 // A series as a form's drop-down list offers it: the text it shows, the short name the
 // console program also takes, and its code (the item data the selection reads).
 struct SeriesName {
