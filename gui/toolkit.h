@@ -83,8 +83,17 @@ struct RowStyle {
   friend bool operator==(const RowStyle&, const RowStyle&) = default;
 };
 
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
+
+// A standard file dialog: which file to open, or under which name to save.
+struct FileChoice {
+  bool save = false;   // save: asks before replacing a file; open: the file must exist
+  std::string title;
+  std::string folder;  // where the dialog starts
+  std::string name;    // the name it offers (save)
+  std::string filter;  // "Проекты ORVEX (*.csv)|*.csv", as wx writes filters
+};
 
 enum class EventKind { CloseRequest, Menu, Gadget };
 
@@ -190,6 +199,9 @@ class Toolkit {
   // Message boxes, modal for the whole program; return the answer.
   virtual MessageAnswer messageBox(std::string_view caption, std::string_view text,
                                    MessageButtons buttons) = 0;
+  // A file dialog over the active window, modal for the whole program: the file's path (UTF-8),
+  // or nothing when the user cancels.
+  virtual std::optional<std::string> chooseFile(const FileChoice& choice) = 0;
 
   // Waits for the next event of any window (no time-out).
   virtual Event waitEvent() = 0;

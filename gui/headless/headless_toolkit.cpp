@@ -257,6 +257,15 @@ MessageAnswer HeadlessToolkit::messageBox(std::string_view caption, std::string_
   return answer;
 }
 
+std::optional<std::string> HeadlessToolkit::chooseFile(const FileChoice& choice) {
+  fileDialogs_.push_back(choice);
+  record("file dialog " + choice.title + " in " + choice.folder);
+  if (fileAnswers_.empty()) throw std::logic_error("unexpected file dialog: " + choice.title);
+  std::optional<std::string> answer = std::move(fileAnswers_.front());
+  fileAnswers_.pop_front();
+  return answer;
+}
+
 Event HeadlessToolkit::waitEvent() {
   while (!queue_.empty()) {
     auto next = std::move(queue_.front());

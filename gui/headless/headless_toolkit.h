@@ -127,6 +127,8 @@ class HeadlessToolkit final : public Toolkit {
   void setDialogButtons(int window, int defaultButton, int cancelButton) override;
   MessageAnswer messageBox(std::string_view caption, std::string_view text,
                            MessageButtons buttons) override;
+  // Journal: "file dialog <title> in <folder>"; answers with the next scripted file choice.
+  std::optional<std::string> chooseFile(const FileChoice& choice) override;
   // Hands out the queued user actions in order; bound left clicks run here. Throws
   // NoMoreEvents when nothing is queued.
   Event waitEvent() override;
@@ -154,6 +156,9 @@ class HeadlessToolkit final : public Toolkit {
 
   // --- Scripting ---
   void answerNextMessage(MessageAnswer answer) { answers_.push_back(answer); }
+  // The next file dialog's answer: a path, or nothing for Cancel.
+  void answerNextFileDialog(std::optional<std::string> path) { fileAnswers_.push_back(std::move(path)); }
+  const std::vector<FileChoice>& fileDialogs() const { return fileDialogs_; }
   void failToOpen(int window) { failing_.push_back(window); }
   // Called whenever a window is shown or a paint is requested, e.g. to check the clock.
   void onJournal(std::function<void(const std::string&)> observer) { observer_ = std::move(observer); }
@@ -190,6 +195,8 @@ class HeadlessToolkit final : public Toolkit {
   std::map<int, HeadlessWindow> windows_;
   std::deque<std::variant<Event, std::function<void()>>> queue_;
   std::deque<MessageAnswer> answers_;
+  std::deque<std::optional<std::string>> fileAnswers_;
+  std::vector<FileChoice> fileDialogs_;
   std::vector<ShownMessage> messages_;
   std::vector<int> failing_;
   std::vector<std::string> journal_;

@@ -127,6 +127,7 @@ class WxToolkit final : public Toolkit {
 
   MessageAnswer messageBox(std::string_view caption, std::string_view text,
                            MessageButtons buttons) override;
+  std::optional<std::string> chooseFile(const FileChoice& choice) override;
 
   // --- Events --------------------------------------------------------------------------------
 

@@ -15,6 +15,7 @@
 #include <wx/app.h>
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
+#include <wx/filedlg.h>
 #include <wx/init.h>
 #include <wx/log.h>
 #include <wx/msgdlg.h>
@@ -73,15 +74,26 @@ MessageAnswer WxToolkit::messageBox(std::string_view caption, std::string_view t
                                     MessageButtons buttons) {
   wxWindow* parent = nullptr;
   if (WindowRecord* active = activeRecord()) parent = active->frame;
-  const long style =
-      buttons == MessageButtons::YesNo ? (wxYES_NO | wxICON_QUESTION) : (wxOK | wxICON_INFORMATION);
+  const long style = buttons == MessageButtons::Ok          ? (wxOK | wxICON_INFORMATION)
+                     : buttons == MessageButtons::YesNo      ? (wxYES_NO | wxICON_QUESTION)
+                                                             : (wxYES_NO | wxCANCEL | wxICON_QUESTION);
   wxMessageDialog dialog(parent, toWx(text), toWx(caption), style | wxCENTRE);
   // The program speaks Russian whatever the desktop's language.
-  dialog.SetYesNoLabels(toWx("Да"), toWx("Нет"));
+  dialog.SetYesNoCancelLabels(toWx("Да"), toWx("Нет"), toWx("Отмена"));
   dialog.SetOKLabel(toWx("OK"));
   const int answer = dialog.ShowModal();
   if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-  return answer == wxID_YES ? MessageAnswer::Yes : MessageAnswer::No;
+  if (answer == wxID_YES) return MessageAnswer::Yes;
+  return answer == wxID_NO ? MessageAnswer::No : MessageAnswer::Cancel;
+}
+
+std::optional<std::string> WxToolkit::chooseFile(const FileChoice& choice) {
+  wxWindow* parent = nullptr;
+  if (WindowRecord* active = activeRecord()) parent = active->frame;
+  const long style = choice.save ? (wxFD_SAVE | wxFD_OVERWRITE_PROMPT) : (wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+  wxFileDialog dialog(parent, toWx(choice.title), toWx(choice.folder), toWx(choice.name), toWx(choice.filter), style);
+  if (dialog.ShowModal() != wxID_OK) return std::nullopt;
+  return fromWx(dialog.GetPath());
 }
 
 // ---------------------------------------------------------------------------------------------
