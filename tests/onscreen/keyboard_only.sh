@@ -52,18 +52,23 @@ activate() { # window name
   done
   log "active window $(xdotool getactivewindow 2>/dev/null), the $2 $1"
 }
-# A window's controls before they are painted are plain grey boxes under Wine, and a key
-# pressed then can be lost: the keys wait until the window shows no such grey (20 s at most).
+# A window's controls before they are painted are plain grey boxes under Wine, and a window
+# whose program is still busy may show what lay under it (the main window) where it is not
+# painted yet. A key pressed then can be lost or come late: the keys wait until the window
+# shows no such grey and its own background fills at least two fifths of it (40 s at most).
 wait_painted() { # x y w h
-  local grey
-  for _ in $(seq 40); do
+  local grey background
+  for _ in $(seq 80); do
     import -window root "$WORK/painting.png"
-    grey=$(convert "$WORK/painting.png" -crop "$3x$4+$1+$2" +repage -fill black +opaque "rgb(128,128,128)" \
+    convert "$WORK/painting.png" -crop "$3x$4+$1+$2" +repage "$WORK/painting-window.png"
+    grey=$(convert "$WORK/painting-window.png" -fill black +opaque "rgb(128,128,128)" \
       -fill white -opaque "rgb(128,128,128)" -format '%[fx:round(mean*w*h)]' info:)
-    [ "$grey" -lt 1000 ] && return 0
+    background=$(convert "$WORK/painting-window.png" -format %c histogram:info:- | sort -rn |
+      awk -v all=$(( $3 * $4 )) 'NR == 1 { printf "%d", 100 * $1 / all }')
+    [ "$grey" -lt 1000 ] && [ "$background" -ge 40 ] && { log "painted: its background fills $background %"; return 0; }
     sleep 0.5
   done
-  log "the window still shows $grey unpainted grey pixels"
+  log "the window still shows $grey unpainted grey pixels, its background fills $background %"
 }
 # Alt+О, В opens the air cooler window. A key pressed while the desktop is still handing over
 # the keyboard can be lost, so a second try follows a closed menu and a fresh activation; the
@@ -91,9 +96,14 @@ xdotool type --delay 50 "0.5"                # required capacity
 keys Tab Down                                # refrigerant: R404a/R507
 # The clear button, the limits, the project, the contact person, the list, "Подобрать".
 keys Tab Tab Tab Tab Tab Tab Tab Tab Return
-settled_shot selected "$x" "$y" "$(at_scale 800)" "$(at_scale 495)"
-green=$(count_colour selected "$x" "$y" "$(at_scale 800)" "$(at_scale 495)" 204 255 153)
-yellow=$(count_colour selected "$x" "$y" "$(at_scale 800)" "$(at_scale 495)" 255 255 153)
+# A busy program takes the keys late, so the list has 30 s to show the rows.
+for _ in $(seq 30); do
+  settled_shot selected "$x" "$y" "$(at_scale 800)" "$(at_scale 495)"
+  green=$(count_colour selected "$x" "$y" "$(at_scale 800)" "$(at_scale 495)" 204 255 153)
+  yellow=$(count_colour selected "$x" "$y" "$(at_scale 800)" "$(at_scale 495)" 255 255 153)
+  [ "$green" -gt 3000 ] && [ "$yellow" -gt 3000 ] && break
+  sleep 1
+done
 log "list pixels: green $green, yellow $yellow"
 # The form's left column, read whole: the capacity label with its unit. What it reads also
 # tells which keys went astray when the list stays empty.
