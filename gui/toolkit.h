@@ -176,6 +176,7 @@ class Toolkit {
   virtual int itemCount(int window, int gadget) const = 0;
   virtual std::string itemText(int window, int gadget, int index) const = 0;
   virtual int itemData(int window, int gadget, int index) const = 0;
+  // Combo boxes and lists (a list's row).
   virtual void selectItem(int window, int gadget, int index) = 0;  // kNoSelection: none
   virtual int selectedItem(int window, int gadget) const = 0;      // kNoSelection: none
 
@@ -185,6 +186,8 @@ class Toolkit {
   // Lists.
   virtual void addRow(int window, int gadget, int position, const std::vector<std::string>& cells,
                       RowStyle style) = 0;
+  // Replaces a row's cells and style in place; the selection stays.
+  virtual void setRow(int window, int gadget, int row, const std::vector<std::string>& cells, RowStyle style) = 0;
   virtual void clearRows(int window, int gadget) = 0;
   virtual int rowCount(int window, int gadget) const = 0;
   virtual std::string cellText(int window, int gadget, int row, int column) const = 0;

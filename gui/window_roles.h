@@ -14,9 +14,12 @@ struct WindowRole {
   std::function<void()> afterClosing{};     // e.g. forget that the window is open
   bool asksBeforeClosing = false;           // a closing is confirmed by the user first
   int parent = kNoParent;                   // enabled and brought to the front once this closes
+  // Asked once the user has confirmed the exit, while the window is open: false keeps the
+  // program running (e.g. unsaved work the user wants to go back to).
+  std::function<bool()> allowsExit{};
 };
 
-// A way into a window from the main window: a menu item and a picture area.
+// A way into a window from the main window: a menu item, and a picture area (kUnnumbered: none).
 struct WindowOpener {
   int menuItem = 0;
   int pictureArea = kUnnumbered;

@@ -202,7 +202,8 @@ int HeadlessToolkit::itemData(int window, int gadget, int index) const {
 }
 void HeadlessToolkit::selectItem(int window, int gadget, int index) {
   HeadlessGadget& target = gadgetRef(window, gadget);
-  target.selected = index >= 0 && index < static_cast<int>(target.items.size()) ? index : kNoSelection;
+  const std::size_t count = target.kind == GadgetKind::List ? target.rows.size() : target.items.size();
+  target.selected = index >= 0 && index < static_cast<int>(count) ? index : kNoSelection;
 }
 int HeadlessToolkit::selectedItem(int window, int gadget) const { return this->gadget(window, gadget).selected; }
 
@@ -220,6 +221,14 @@ void HeadlessToolkit::addRow(int window, int gadget, int position, const std::ve
   list.rows.insert(list.rows.begin() + position, std::move(row));
   list.rowStyles.insert(list.rowStyles.begin() + position, style);
   if (list.selected >= position) ++list.selected;
+}
+void HeadlessToolkit::setRow(int window, int gadget, int row, const std::vector<std::string>& cells, RowStyle style) {
+  HeadlessGadget& list = gadgetRef(window, gadget);
+  if (row < 0 || row >= static_cast<int>(list.rows.size())) return;
+  list.rows[row].clear();
+  for (const std::string& cell : cells) list.rows[row].push_back(shown(cell));
+  list.rows[row].resize(list.columns.size());
+  list.rowStyles[row] = style;
 }
 void HeadlessToolkit::clearRows(int window, int gadget) {
   HeadlessGadget& list = gadgetRef(window, gadget);

@@ -120,6 +120,7 @@ class HeadlessToolkit final : public Toolkit {
   void appendLine(int window, int gadget, std::string_view line) override;
   void addRow(int window, int gadget, int position, const std::vector<std::string>& cells,
               RowStyle style) override;
+  void setRow(int window, int gadget, int row, const std::vector<std::string>& cells, RowStyle style) override;
   void clearRows(int window, int gadget) override;
   int rowCount(int window, int gadget) const override;
   std::string cellText(int window, int gadget, int row, int column) const override;

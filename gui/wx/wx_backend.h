@@ -114,6 +114,7 @@ class WxToolkit final : public Toolkit {
 
   void addRow(int window, int gadget, int position, const std::vector<std::string>& cells,
               RowStyle style) override;
+  void setRow(int window, int gadget, int row, const std::vector<std::string>& cells, RowStyle style) override;
   void clearRows(int window, int gadget) override;
   int rowCount(int window, int gadget) const override;
   std::string cellText(int window, int gadget, int row, int column) const override;

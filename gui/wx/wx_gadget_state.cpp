@@ -218,9 +218,13 @@ int WxToolkit::itemData(int window, int gadget, int index) const {
 }
 
 void WxToolkit::selectItem(int window, int gadget, int index) {
+  Quiet quiet(*this);
+  if (GadgetRecord* list = findGadget(window, gadget, Kind::List)) {
+    list->grid->select(index);
+    return;
+  }
   GadgetRecord* g = findGadget(window, gadget, Kind::ComboBox);
   if (!g) return;
-  Quiet quiet(*this);
   auto* choice = static_cast<wxChoice*>(g->control);
   if (index < 0 || index >= static_cast<int>(choice->GetCount())) index = wxNOT_FOUND;
   choice->SetSelection(index);
@@ -262,6 +266,13 @@ void WxToolkit::addRow(int window, int gadget, int position, const std::vector<s
   }
   rows.insert(rows.begin() + position, ListTable::Row{cells, style});
   g->grid->rowsInserted(position, 1);
+}
+
+void WxToolkit::setRow(int window, int gadget, int row, const std::vector<std::string>& cells, RowStyle style) {
+  GadgetRecord* g = findGadget(window, gadget, Kind::List);
+  if (!g || row < 0 || row >= static_cast<int>(g->table->rows().size())) return;
+  g->table->rows()[row] = ListTable::Row{cells, style};
+  g->grid->rowChanged();
 }
 
 void WxToolkit::clearRows(int window, int gadget) {

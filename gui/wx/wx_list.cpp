@@ -194,6 +194,11 @@ void ListGrid::rowsCleared(int count) {
   ForceRefresh();
 }
 
+void ListGrid::rowChanged() {
+  ClearAttrCache();
+  ForceRefresh();
+}
+
 void ListGrid::select(int row) {
   selected_ = row >= 0 && row < GetNumberRows() ? row : kNoSelection;
   showSelection();

@@ -68,6 +68,8 @@ class ListGrid : public wxGrid {
   std::function<void()> onUserChange;
 
   int selectedRow() const { return selected_; }
+  // The program's choice of the selected row (kNoSelection: none), scrolled into view.
+  void select(int row);
 
   // Gives the keyboard focus to the rows.
   void takeFocus();
@@ -75,9 +77,10 @@ class ListGrid : public wxGrid {
   // The row notifications of the model; the selected row moves with its row.
   void rowsInserted(int position, int count);
   void rowsCleared(int count);
+  // A row's cells or style changed in place.
+  void rowChanged();
 
  private:
-  void select(int row);
   // Makes the grid show exactly the selected row selected, with the current cell in it, and
   // scrolls that row into view when asked.
   void showSelection(bool scroll = true);
