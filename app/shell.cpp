@@ -55,7 +55,8 @@ bool Shell::startUp() {
 void Shell::buildMainWindow() {
   toolkit_.setMenu(kMainWindow, {{"Программа", {{kMenuExit, "Выйти"}}},
                                  {"Окна", {{kMenuCoolerWindow, "Воздухоохладитель"},
-                                           {kMenuCondenserWindow, "Конденсатор"}}}});
+                                           {kMenuCondenserWindow, "Конденсатор"},
+                                           {kMenuProjectWindow, "Проект"}}}});
   toolkit_.addPicture(kMainWindow, kBackgroundPicture, {0, 0, 800, 600},
                       resources::kMainBackgroundImage);
   toolkit_.setEnabled(kMainWindow, kBackgroundPicture, false);  // takes no clicks
@@ -63,7 +64,8 @@ void Shell::buildMainWindow() {
   toolkit_.setTooltip(kMainWindow, kCoolerArea, "Воздухоохладитель");
   toolkit_.addPicture(kMainWindow, kCondenserArea, {450, 200, 350, 400}, gui::kNoImage);
   toolkit_.setTooltip(kMainWindow, kCondenserArea, "Конденсатор");
-  for (const gui::WindowOpener& opener : openers_) toolkit_.bindLeftClick(kMainWindow, opener.pictureArea, opener.open);
+  for (const gui::WindowOpener& opener : openers_)
+    if (opener.pictureArea != gui::kUnnumbered) toolkit_.bindLeftClick(kMainWindow, opener.pictureArea, opener.open);
   toolkit_.setHandCursor(kMainWindow, kCoolerArea);
   toolkit_.setHandCursor(kMainWindow, kCondenserArea);
 }
@@ -94,8 +96,12 @@ std::optional<int> Shell::serveMainWindow(const gui::Event& event) {
   const bool exitAsked = event.kind == gui::EventKind::CloseRequest ||
                          (event.kind == gui::EventKind::Menu && event.item == kMenuExit);
   if (exitAsked) {
-    if (confirmed(toolkit_, kExitQuestion)) return kExitCode;
-    return std::nullopt;
+    if (!confirmed(toolkit_, kExitQuestion)) return std::nullopt;
+    for (int window = 0; window < kWindowCount; ++window) {
+      const gui::WindowRole& role = roles_[window];
+      if (role.allowsExit && toolkit_.windowExists(window) && !role.allowsExit()) return std::nullopt;
+    }
+    return kExitCode;
   }
   if (event.kind == gui::EventKind::Menu) {
     for (const gui::WindowOpener& opener : openers_)

@@ -24,7 +24,7 @@ class Shell final : public gui::WindowRegistry {
   Shell(gui::Toolkit& toolkit, platform::Clock& clock, std::string folder)
       : toolkit_(toolkit), clock_(clock), folder_(std::move(folder)) {}
 
-  // Window numbers 2 to 7 are served as their modules register them; openers are added before
+  // Window numbers 2 to 8 are served as their modules register them; openers are added before
   // start-up, which binds them to the main window's menu and picture areas.
   void setRole(int window, gui::WindowRole role) override { roles_.at(window) = std::move(role); }
   void addOpener(gui::WindowOpener opener) override { openers_.push_back(std::move(opener)); }

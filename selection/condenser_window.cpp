@@ -113,6 +113,7 @@ CondenserFormTexts formTexts(const gui::Toolkit& tk) {
                             .eightPolesAllowed = tk.checked(W, kEightPoles)};
 }
 
+project::PositionDuty positionDuty(const gui::Toolkit& tk) { return formTexts(tk); }
 std::vector<ResultRow> selectFromForm(const gui::Toolkit& tk) { return selectCondensers(formTexts(tk)); }
 std::vector<std::string> reportConditions(const gui::Toolkit& tk) { return condenserReportConditions(formTexts(tk)); }
 
@@ -125,6 +126,8 @@ const SelectionWindowShape kShape{
     .menuClose = kMenuClose,
     .menuUserInfo = kMenuUserInfo,
     .menuAbout = kMenuAbout,
+    .menuAddToProject = kMenuAddToProject,
+    .menuOpenProject = kMenuOpenProject,
     .userInfoWindow = kCondenserUserInfoWindow,
     .aboutWindow = kCondenserAboutWindow,
     .form = kForm,
@@ -145,6 +148,7 @@ const SelectionWindowShape kShape{
     .drawingProgressWindow = kCondenserDrawingProgressWindow,
     .noRowMessage = "Выберите модель конденсатора из списка.",
     .selectRows = selectFromForm,
+    .positionDuty = positionDuty,
     .reportLayout = &report::kCondenserReport,
     .reportConditions = reportConditions,
 };

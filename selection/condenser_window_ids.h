@@ -8,6 +8,9 @@ namespace selection::condenser {
 inline constexpr int kMenuClose = 9;
 inline constexpr int kMenuUserInfo = 10;
 inline constexpr int kMenuAbout = 11;
+// Menu "Проект".
+inline constexpr int kMenuAddToProject = 59;
+inline constexpr int kMenuOpenProject = 60;
 
 // Form.
 inline constexpr int kAmbientTemperature = 35;

@@ -120,6 +120,7 @@ CoolerFormTexts formTexts(const gui::Toolkit& tk) {
                          .maxWidth = tk.text(W, kMaxWidth)};
 }
 
+project::PositionDuty positionDuty(const gui::Toolkit& tk) { return formTexts(tk); }
 std::vector<ResultRow> selectFromForm(const gui::Toolkit& tk) { return selectCoolers(formTexts(tk)); }
 std::vector<std::string> reportConditions(const gui::Toolkit& tk) { return coolerReportConditions(formTexts(tk)); }
 
@@ -132,6 +133,8 @@ const SelectionWindowShape kShape{
     .menuClose = kMenuClose,
     .menuUserInfo = kMenuUserInfo,
     .menuAbout = kMenuAbout,
+    .menuAddToProject = kMenuAddToProject,
+    .menuOpenProject = kMenuOpenProject,
     .userInfoWindow = kCoolerUserInfoWindow,
     .aboutWindow = kCoolerAboutWindow,
     .form = kForm,
@@ -153,6 +156,7 @@ const SelectionWindowShape kShape{
     .drawingProgressWindow = kCoolerDrawingProgressWindow,
     .noRowMessage = "Выберите модель в/о из списка.",
     .selectRows = selectFromForm,
+    .positionDuty = positionDuty,
     .reportLayout = &report::kCoolerReport,
     .reportConditions = reportConditions,
 };

@@ -8,6 +8,9 @@ namespace selection::cooler {
 inline constexpr int kMenuClose = 5;
 inline constexpr int kMenuUserInfo = 6;
 inline constexpr int kMenuAbout = 7;
+// Menu "Проект".
+inline constexpr int kMenuAddToProject = 57;
+inline constexpr int kMenuOpenProject = 58;
 
 // Form.
 inline constexpr int kRefrigerant = 13;

@@ -18,6 +18,9 @@ constexpr const char* kClearText = "Очистить данные";
 constexpr const char* kBrowserTooltip = "Открывается в окне браузера";
 constexpr const char* kReaderTooltip = "Требуется наличие Adobe Reader";
 
+constexpr const char* kProjectCaption = "Проект";
+constexpr const char* kNoModelMessage = "В выбранной строке нет модели: ни одна модель серии не покрывает нагрузку.";
+
 constexpr const char* kClearQuestion = "Вы уверены, что хотите очистить все данные?";
 constexpr const char* kClearCaption = "Очистить данные";
 
@@ -60,6 +63,25 @@ void showDrawing(SelectionContext& context, const SelectionWindowShape& shape) {
   if (const auto row = selectedRowOrAsk(context, shape, shape.drawingText)) openDrawing(context, shape, *row);
 }
 
+// "Добавить в проект": the selected row's model, at the form's conditions, becomes the
+// project's next position; the project window shows it.
+void addToProject(SelectionContext& context, const SelectionWindowShape& shape) {
+  gui::Toolkit& tk = context.toolkit;
+  const auto row = selectedRowOrAsk(context, shape, kProjectCaption);
+  if (!row) return;
+  std::string model = tk.cellText(shape.window, shape.resultList, *row, 0);
+  if (model.empty()) {
+    tk.messageBox(kProjectCaption, kNoModelMessage, gui::MessageButtons::Ok);
+    return;
+  }
+  ProjectState& project = context.project;
+  project.positions.push_back({.name = project::defaultPositionName(project.positions.size() + 1),
+                               .model = std::move(model),
+                               .duty = shape.positionDuty(tk)});
+  project.unsaved = true;
+  project.show();
+}
+
 // A child window (About, user information) belongs to this window, which stays disabled while
 // the child is open; the shell gives it back when the child closes.
 void openChild(SelectionContext& context, const SelectionWindowShape& shape, int child,
@@ -80,6 +102,8 @@ int serveMenu(SelectionContext& context, const SelectionWindowShape& shape, int 
   if (item == shape.menuClose) return 0;
   if (item == shape.menuUserInfo) openChild(context, shape, shape.userInfoWindow, openUserInfo);
   if (item == shape.menuAbout) openChild(context, shape, shape.aboutWindow, openAbout);
+  if (item == shape.menuAddToProject) addToProject(context, shape);
+  if (item == shape.menuOpenProject) context.project.show();
   return 1;
 }
 
@@ -165,6 +189,7 @@ void buildSelectionWindow(SelectionContext& context, const SelectionWindowShape&
   if (!flagsOf(context, shape).open) return;
   tk.setMenu(w, {{"Окно", {{shape.menuClose, "Закрыть"}}},
                  {"Параметры", {{shape.menuUserInfo, "Информация о пользователе"}}},
+                 {"Проект", {{shape.menuAddToProject, "Добавить в проект"}, {shape.menuOpenProject, "Открыть окно проекта"}}},
                  {"Справка", {{shape.menuAbout, "О программе"}}}});
 
   buildForm(tk, w, shape.form);

@@ -6,7 +6,8 @@
 // (a left click only, and only with a row selected), "Очистить данные" with its question, the
 // form's inputs (a user change of an input the selection reads empties the list and marks the
 // form as holding data; number fields are corrected when the focus leaves them) and the
-// project and contact fields (they mark the form, the list keeps its rows).
+// project and contact fields (they mark the form, the list keeps its rows); its "Проект" menu
+// adds the selected row to the program's project and opens the project window.
 //
 // A window adds only its description: its form, its own change rules, its reset steps and how
 // it reads its inputs for the selection.
@@ -43,7 +44,7 @@ struct SelectionWindowShape {
   // Where the main window opens it.
   int openerMenuItem = 0, openerArea = 0;
   // Its menu and the child windows the menu opens.
-  int menuClose = 0, menuUserInfo = 0, menuAbout = 0;
+  int menuClose = 0, menuUserInfo = 0, menuAbout = 0, menuAddToProject = 0, menuOpenProject = 0;
   int userInfoWindow = 0, aboutWindow = 0;
   // The form.
   std::span<const FormPiece> form;
@@ -62,6 +63,8 @@ struct SelectionWindowShape {
   const char* noRowMessage = "";  // names the list, when a button needs a selected row
   // Reads the form and runs the selection core.
   std::vector<ResultRow> (*selectRows)(const gui::Toolkit&) = nullptr;
+  // The form's texts as a project position keeps them.
+  project::PositionDuty (*positionDuty)(const gui::Toolkit&) = nullptr;
   // The report: its layout, and the form's texts it shows, in the layout's order.
   const report::ReportLayout* reportLayout = nullptr;
   std::vector<std::string> (*reportConditions)(const gui::Toolkit&) = nullptr;

@@ -45,15 +45,18 @@ TEST_F(CondenserWindowTest, OpensWithItsLayoutAndInitialState) {
   EXPECT_EQ(window.layout.style, gui::FrameStyle::Selection);
   EXPECT_EQ(window.layout.parent, selection::kMainWindow);
   EXPECT_EQ(window.layout.placement, gui::Placement::CentreOnParent);
-  ASSERT_EQ(window.menu.size(), 3u);
+  ASSERT_EQ(window.menu.size(), 4u);
   const struct {
     const char* title;
     int id;
     const char* text;
-  } menu[] = {{"Окно", 9, "Закрыть"}, {"Параметры", 10, "Информация о пользователе"}, {"Справка", 11, "О программе"}};
-  for (std::size_t i = 0; i < 3; ++i) {
+  } menu[] = {{"Окно", 9, "Закрыть"},
+              {"Параметры", 10, "Информация о пользователе"},
+              {"Проект", kMenuAddToProject, "Добавить в проект"},
+              {"Справка", 11, "О программе"}};
+  for (std::size_t i = 0; i < 4; ++i) {
     EXPECT_EQ(window.menu[i].title, menu[i].title);
-    ASSERT_EQ(window.menu[i].items.size(), 1u);
+    ASSERT_EQ(window.menu[i].items.size(), i == 2 ? 2u : 1u);
     EXPECT_EQ(window.menu[i].items[0].id, menu[i].id);
     EXPECT_EQ(window.menu[i].items[0].text, menu[i].text);
   }

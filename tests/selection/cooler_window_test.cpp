@@ -48,11 +48,13 @@ TEST_F(CoolerWindowTest, OpensWithItsLayoutAndInitialState) {
   EXPECT_EQ(std::pair(window.layout.width, window.layout.height), std::pair(800, 495));
   EXPECT_EQ(window.layout.parent, selection::kMainWindow);
   EXPECT_EQ(window.layout.placement, gui::Placement::CentreOnParent);
-  ASSERT_EQ(window.menu.size(), 3u);
+  ASSERT_EQ(window.menu.size(), 4u);
   EXPECT_EQ(window.menu[0].title, "Окно");
   EXPECT_EQ(window.menu[0].items[0].id, kMenuClose);
   EXPECT_EQ(window.menu[1].items[0].text, "Информация о пользователе");
-  EXPECT_EQ(window.menu[2].items[0].text, "О программе");
+  EXPECT_EQ(window.menu[2].title, "Проект");
+  EXPECT_EQ(window.menu[2].items[0].id, kMenuAddToProject);
+  EXPECT_EQ(window.menu[3].items[0].text, "О программе");
 
   const struct {
     int gadget;

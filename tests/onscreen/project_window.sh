@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# A project made on screen: an air cooler and a condenser selection, each added from its
+# window's "Проект" menu to the project window; the condenser's quantity edited to 3; the
+# project's report written; the project saved in the save dialog, its window closed and the
+# file opened again in the open dialog. The report written then must be the very bytes that
+# orvex-select report project writes from the saved file (ORVEX_SELECT names that program).
+# Usage: project_window.sh <program> <work dir>
+source "$(dirname "$0")/lib.sh" "$@"
+note_opened_files
+start_screen
+start_program
+wait_for_splash
+
+# The selection window's "Проект" menu, third in its menu bar, from the keyboard: F10 opens the
+# bar, its first item is "Добавить в проект", its second "Открыть окно проекта".
+project_menu() { # item (1 or 2)
+  xdotool windowactivate --sync "$SELECTION_WINDOW" 2>/dev/null || true
+  sleep 0.3
+  xdotool key F10; sleep 0.3
+  xdotool key Right; sleep 0.2
+  xdotool key Right; sleep 0.2
+  for _ in $(seq "$1"); do xdotool key Down; sleep 0.2; done
+  xdotool key Return
+  sleep 0.5
+}
+# The project window's client area: px, py once it has painted (its list's header is dark text
+# on the window's background).
+find_project_window() {
+  project=$(wait_window "Проект ORVEX-selection")
+  read -r px py < <(window_origin "$project")
+  log "project window at $px,$py"
+}
+project_click() { xdotool mousemove $(( px + $1 )) $(( py + $2 )) click 1; sleep 0.4; }
+# Waits for a file the program writes (10 s at most).
+wait_file() { for _ in $(seq 100); do [ -s "$1" ] && return 0; sleep 0.1; done; fail "no file $1"; }
+
+open_selection_window "Подбор воздухоохладителя" 200 400 cooler_opened
+fill_cooler_form
+select_and_check_rows
+click_at 200 376          # the chosen (second) row
+project_menu 1
+find_project_window
+screenshot project_one
+
+main=$(wait_window "ORVEX-selection 2")
+xdotool windowactivate --sync "$main"; sleep 0.3
+xdotool key alt+Cyrillic_o; sleep 0.3; xdotool key Cyrillic_ka   # Окна -> Конденсатор
+window=$(wait_window "Подбор конденсатора")
+read -r x y < <(window_origin "$window")
+top=$(( y + $(wait_for_picture condenser_opened $(( x + 562 )) "$y" "$PICTURES/logo_small.png") ))
+SELECTION_WINDOW="$window"
+fill_condenser_form
+select_and_check_rows
+click_at 200 376
+project_menu 1
+xdotool windowactivate --sync "$project"; sleep 0.5
+screenshot project_two
+
+project_click 300 57      # the second position
+project_click 410 299     # its quantity
+xdotool key ctrl+a; xdotool type --delay 50 "3"; xdotool key Tab; sleep 0.5
+screenshot quantity
+project_click 625 342     # "Отчет по проекту"
+wait_file "$WORK/orvex-selection-project.htm"
+grep -q 'orvex-selection-project.htm' "$WORK/opened.txt" || fail "the project's report was not opened"
+
+project_click 885 342     # "Сохранить": a new project is named in the save dialog
+sleep 2
+screenshot save_dialog
+xdotool key ctrl+a; xdotool type --delay 50 "cold-store"; xdotool key Return
+wait_file "$WORK/cold-store.csv"
+log "saved: $(head -c 300 "$WORK/cold-store.csv" | tr '\r\n' '  ')"
+
+xdotool windowactivate --sync "$project"; sleep 0.3
+xdotool key alt+F4; sleep 1
+find_window "Проект ORVEX-selection" 10 >/dev/null && fail "the saved project's window did not close"
+project_menu 2            # "Открыть окно проекта" from the condenser window
+find_project_window
+project_click 760 342     # "Открыть"
+sleep 2
+screenshot open_dialog
+xdotool key ctrl+l; xdotool type --delay 50 "$WORK/cold-store.csv"; xdotool key Return
+sleep 1.5
+screenshot reopened
+rm -f "$WORK/orvex-selection-project.htm"
+project_click 625 342     # "Отчет по проекту" once more
+wait_file "$WORK/orvex-selection-project.htm"
+
+mkdir -p "$WORK/console"
+(cd "$WORK" && "$ORVEX_SELECT" report project cold-store.csv --out console) >/dev/null ||
+  fail "orvex-select report project failed on the saved file"
+cmp "$WORK/orvex-selection-project.htm" "$WORK/console/orvex-selection-project.htm" ||
+  fail "the window's project page differs from orvex-select's"
+grep -q '>3<' "$WORK/orvex-selection-project.htm" || fail "the edited quantity 3 is not on the page"
+echo "PASS: a project of two positions made, edited, reported, saved and opened again on screen"
