@@ -6,12 +6,6 @@
 
 namespace cli {
 
-std::size_t displayWidth(std::string_view text) {
-  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
-}
-
 void writeTableLine(std::ostream& out, std::span<const std::string> cells, std::span<const std::size_t> widths) {
   std::string line;
   for (std::size_t column = 0; column < cells.size(); ++column) {

@@ -9,14 +9,15 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/utf8_text.h"
+
 namespace cli {
 
 // Table: aligned columns; Csv: RFC 4180 UTF-8; ExcelCsv: CSV as a Russian Excel opens it;
 // Json; Xlsx: an Excel workbook.
 enum class OutputFormat { Table, Csv, ExcelCsv, Json, Xlsx };
 
-// The width of a text on a terminal: one column per UTF-8 character.
-std::size_t displayWidth(std::string_view text);
+using platform::displayWidth;
 
 // Writes the cells as one CSV record, quoting a cell only where it needs quotes.
 void writeCsvRecord(std::ostream& out, std::span<const std::string> cells, char separator = ',');

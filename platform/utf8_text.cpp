@@ -1,5 +1,7 @@
 #include "platform/utf8_text.h"
 
+#include <algorithm>
+
 namespace platform {
 namespace {
 
@@ -98,6 +100,12 @@ std::string utf8FromUtf16(std::string_view bytes, ByteOrder order) {
   }
   if (i < bytes.size()) result += kReplacementCharacter;
   return result;
+}
+
+std::size_t displayWidth(std::string_view text) {
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
 }
 
 }  // namespace platform

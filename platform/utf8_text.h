@@ -26,6 +26,9 @@ Utf8Character decodeUtf8(std::string_view text, std::size_t at);
 // Appends code point c (at most U+10FFFF, no surrogate) as UTF-8.
 void appendUtf8(std::string& out, char32_t c);
 
+// The width of a text on a terminal or in a spreadsheet's column: one per UTF-8 character.
+std::size_t displayWidth(std::string_view text);
+
 // The text with every bad sequence replaced by one U+FFFD; valid text comes back unchanged.
 std::string validUtf8(std::string_view text);
 

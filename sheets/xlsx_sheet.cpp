@@ -1,4 +1,4 @@
-// The .xlsx writer of the console program's rows (libxlsxwriter). libxlsxwriter writes a
+// The .xlsx writer of rows (libxlsxwriter). libxlsxwriter writes a
 // workbook into a file of its own: it goes to a temporary file, whose bytes are then written to
 // the command's output like any other format's. libxlsxwriter built with MinGW opens files by
 // narrow paths, so the temporary folder is given to it in the form the C library reads.
@@ -14,12 +14,13 @@
 #include <system_error>
 #include <vector>
 
-#include "cli/sheet_writer.h"
+#include "sheets/sheet_writer.h"
 #include "platform/file_queries.h"
 #include "platform/temporary_names.h"
 #include "platform/utf8_paths.h"
+#include "platform/utf8_text.h"
 
-namespace cli {
+namespace sheets {
 namespace {
 
 constexpr const char* kSheetName = "ORVEX";
@@ -30,7 +31,7 @@ class XlsxSheet final : public SheetWriter {
   explicit XlsxSheet(std::ostream& out) : out_(out) {
     std::error_code error;
     folder_ = platform::utf8FromPath(std::filesystem::temp_directory_path(error));
-    const std::string name = platform::temporaryNameOf("orvex-select.xlsx", std::random_device{}());
+    const std::string name = platform::temporaryNameOf("orvex-selection.xlsx", std::random_device{}());
     path_ = platform::pathFromUtf8(folder_) / name;
     tmpdir_ = platform::folderForNarrowPaths(folder_);
     lxw_workbook_options options{};
@@ -54,7 +55,7 @@ class XlsxSheet final : public SheetWriter {
     for (std::size_t column = 0; column < columns.size(); ++column) {
       const std::string title(columns[column].title);
       worksheet_write_string(worksheet_, 0, static_cast<lxw_col_t>(column), title.c_str(), bold_);
-      widths_.push_back(displayWidth(title));
+      widths_.push_back(platform::displayWidth(title));
     }
     worksheet_freeze_panes(worksheet_, 1, 0);
     row_ = 1;
@@ -66,7 +67,7 @@ class XlsxSheet final : public SheetWriter {
       const std::string& text = cells[column];
       const auto at = static_cast<lxw_col_t>(column);
       if (column >= widths_.size()) widths_.push_back(0);
-      widths_[column] = std::max(widths_[column], displayWidth(text));
+      widths_[column] = std::max(widths_[column], platform::displayWidth(text));
       const std::optional<int> decimals = column < columns_.size() && columns_[column].numeric
                                               ? decimalsOfNumber(text)
                                               : std::nullopt;
@@ -75,6 +76,22 @@ class XlsxSheet final : public SheetWriter {
         worksheet_write_number(worksheet_, row_, at, value, numberFormat(*decimals));
       } else if (!text.empty()) {
         worksheet_write_string(worksheet_, row_, at, text.c_str(), nullptr);
+      }
+    }
+    ++row_;
+  }
+
+  void formulaRow(std::span<const std::string> cells, std::span<const double> results) override {
+    if (!worksheet_) return;
+    std::size_t result = 0;
+    for (std::size_t column = 0; column < cells.size(); ++column) {
+      const std::string& text = cells[column];
+      const auto at = static_cast<lxw_col_t>(column);
+      if (!text.empty() && text.front() == '=') {
+        const double value = result < results.size() ? results[result++] : 0;
+        worksheet_write_formula_num(worksheet_, row_, at, text.c_str(), bold_, value);
+      } else if (!text.empty()) {
+        worksheet_write_string(worksheet_, row_, at, text.c_str(), bold_);
       }
     }
     ++row_;
@@ -133,4 +150,4 @@ class XlsxSheet final : public SheetWriter {
 
 std::unique_ptr<SheetWriter> makeXlsxSheetWriter(std::ostream& out) { return std::make_unique<XlsxSheet>(out); }
 
-}  // namespace cli
+}  // namespace sheets
