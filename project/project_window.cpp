@@ -11,6 +11,7 @@
 #include "project/project_page.h"
 #include "project/project_report.h"
 #include "project/project_table.h"
+#include "project/project_workbook.h"
 #include "selection/window_numbers.h"
 #include "userdata/ini_file.h"
 #include "userdata/user_info.h"
@@ -26,10 +27,17 @@ constexpr const char* kTitle = "Проект ORVEX-selection";
 constexpr const char* kCaption = "Проект";
 constexpr const char* kFileFilter = "Проекты ORVEX-selection (*.csv)|*.csv";
 constexpr const char* kOfferedName = "Проект.csv";
+constexpr const char* kWorkbookFilter = "Книга Excel (*.xlsx)|*.xlsx";
 constexpr const char* kSaveQuestion = "Сохранить изменения в проекте?";
 constexpr const char* kNoPositionMessage = "Выберите позицию в списке.";
 constexpr const char* kEmptyProjectMessage = "В проекте нет позиций.";
 constexpr int kShownSkippedLines = 10;
+
+// A file name typed without an extension gets the one its dialog's filter shows.
+std::string withExtension(const std::string& path, const char* extension) {
+  const std::size_t nameStart = path.find_last_of("/\\") + 1;  // 0 when there is no folder
+  return path.find('.', nameStart) == std::string::npos ? path + extension : path;
+}
 
 class ProjectWindow {
  public:
@@ -72,6 +80,7 @@ class ProjectWindow {
   void deleteSelected();
   void selectAllAnew();
   void writeReport();
+  void exportWorkbook();
   void saveAsked() { save(); }
   bool save();
   void open();
@@ -88,7 +97,8 @@ const ProjectWindow::Button ProjectWindow::kButtons[] = {
     {kDownButton, {105, 330, 90, 25}, "Вниз", &ProjectWindow::moveDown},
     {kDeleteButton, {200, 330, 90, 25}, "Удалить", &ProjectWindow::deleteSelected},
     {kSelectAnewButton, {295, 330, 140, 25}, "Подобрать заново", &ProjectWindow::selectAllAnew},
-    {kReportButton, {555, 330, 140, 25}, "Отчет по проекту", &ProjectWindow::writeReport},
+    {kReportButton, {465, 330, 135, 25}, "Отчет по проекту", &ProjectWindow::writeReport},
+    {kExcelButton, {605, 330, 90, 25}, "Excel", &ProjectWindow::exportWorkbook},
     {kOpenButton, {700, 330, 120, 25}, "Открыть", &ProjectWindow::open},
     {kSaveButton, {825, 330, 120, 25}, "Сохранить", &ProjectWindow::saveAsked},
 };
@@ -265,6 +275,26 @@ void ProjectWindow::writeReport() {
   context_.services.opener.open(page);
 }
 
+// The positions as a workbook, named in the save dialog, then opened as the report is.
+void ProjectWindow::exportWorkbook() {
+  if (positions().empty()) {
+    tk_.messageBox(kCaption, kEmptyProjectMessage, gui::MessageButtons::Ok);
+    return;
+  }
+  const std::string name = project().path.empty() ? "Проект" : projectNameOf(project().path);
+  const auto chosen = tk_.chooseFile({.save = true, .title = "Экспорт в Excel", .folder = context_.services.folder,
+                                      .name = name + ".xlsx", .filter = kWorkbookFilter});
+  if (!chosen) return;
+  const std::string path = withExtension(*chosen, ".xlsx");
+  std::ostringstream bytes;
+  std::string error;
+  if (!writeProjectWorkbook(bytes, positions(), error) || !platform::writeFileAtomically(path, bytes.str())) {
+    tk_.messageBox(kCaption, "Не удалось записать книгу Excel в файл " + path + ".", gui::MessageButtons::Ok);
+    return;
+  }
+  context_.services.opener.open(path);
+}
+
 // Saves into the project's file; a new project's file is named in the save dialog first.
 // False when the user cancelled or the file could not be written.
 bool ProjectWindow::save() {
@@ -274,9 +304,7 @@ bool ProjectWindow::save() {
         {.save = true, .title = "Сохранить проект", .folder = context_.services.folder, .name = kOfferedName,
          .filter = kFileFilter});
     if (!chosen) return false;
-    path = *chosen;
-    const std::size_t nameStart = path.find_last_of("/\\") + 1;  // 0 when there is no folder
-    if (path.find('.', nameStart) == std::string::npos) path += ".csv";
+    path = withExtension(*chosen, ".csv");
   }
   if (!platform::writeFileAtomically(path, projectFileText(positions()))) {
     tk_.messageBox(kCaption, "Не удалось сохранить проект в файл " + path + ".", gui::MessageButtons::Ok);

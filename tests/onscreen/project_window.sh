@@ -3,7 +3,8 @@
 # window's "Проект" menu to the project window; the condenser's quantity edited to 3; the
 # project's report written; the project saved in the save dialog, its window closed and the
 # file opened again in the open dialog. The report written then must be the very bytes that
-# orvex-select report project writes from the saved file (ORVEX_SELECT names that program).
+# orvex-select report project writes from the saved file (ORVEX_SELECT names that program),
+# and its Excel workbook, read by openpyxl, holds the positions and the totals' formulas.
 # Usage: project_window.sh <program> <work dir>
 source "$(dirname "$0")/lib.sh" "$@"
 note_opened_files
@@ -60,7 +61,7 @@ project_click 300 57      # the second position
 project_click 410 299     # its quantity
 xdotool key ctrl+a; xdotool type --delay 50 "3"; xdotool key Tab; sleep 0.5
 screenshot quantity
-project_click 625 342     # "Отчет по проекту"
+project_click 532 342     # "Отчет по проекту"
 wait_file "$WORK/orvex-selection-project.htm"
 grep -q 'orvex-selection-project.htm' "$WORK/opened.txt" || fail "the project's report was not opened"
 
@@ -83,8 +84,22 @@ xdotool key ctrl+l; xdotool type --delay 50 "$WORK/cold-store.csv"; xdotool key 
 sleep 1.5
 screenshot reopened
 rm -f "$WORK/orvex-selection-project.htm"
-project_click 625 342     # "Отчет по проекту" once more
+project_click 532 342     # "Отчет по проекту" once more
 wait_file "$WORK/orvex-selection-project.htm"
+
+project_click 650 342     # "Excel": the workbook named after the project
+sleep 2
+xdotool key Return
+wait_file "$WORK/cold-store.xlsx"
+/usr/bin/python3 - "$WORK/cold-store.xlsx" <<'PYTHON' || fail "the workbook is not the project's"
+import sys, openpyxl
+sheet = openpyxl.load_workbook(sys.argv[1]).active
+rows = list(sheet.iter_rows(values_only=True))
+assert rows[0][4] == "Модель" and rows[1][4] == "VP-20-200" and rows[2][4] == "KD-200A", rows[:3]
+assert rows[2][5] == 3 and isinstance(rows[2][7], float), rows[2]
+assert rows[3][5] == '=SUMIF(C2:C3,"в/о",F2:F3)' and rows[4][7].startswith("=SUMIF("), rows[3:]
+print("workbook:", rows[1][4], rows[2][4], rows[2][5], rows[4][7])
+PYTHON
 
 mkdir -p "$WORK/console"
 (cd "$WORK" && "$ORVEX_SELECT" report project cold-store.csv --out console) >/dev/null ||

@@ -182,6 +182,11 @@ TEST_F(ProjectWindowTest, SavesClosesAndOpensTheSameProject) {
 
   click(P, kReportButton);
   EXPECT_EQ(opener_.opened.back(), path(std::string(kProjectPageFile)));
+  toolkit_.answerNextFileDialog(path("склад"));
+  click(P, kExcelButton);
+  EXPECT_EQ(toolkit_.fileDialogs().back().name, "склад.xlsx");  // named after the project
+  EXPECT_EQ(opener_.opened.back(), path("склад.xlsx"));
+  EXPECT_EQ(platform::readWholeFile(path("склад.xlsx")).value_or("").substr(0, 2), "PK");
 
   toolkit_.pressClose(P);  // saved: no question
   serve();
