@@ -13,6 +13,7 @@
 #include "gui/headless/headless_toolkit.h"
 #include "gui/text_fit.h"
 #include "gui/wx/wx_toolkit.h"
+#include "project/project_window.h"
 #include "selection/condenser_window_ids.h"
 #include "selection/cooler_window_ids.h"
 #include "selection/window_numbers.h"
@@ -57,8 +58,8 @@ std::vector<gui::TextBox> textBoxesOf(const gui::HeadlessWindow& window) {
   return boxes;
 }
 
-// The windows as a user opens them: the main window, both selection windows, and the About
-// and user information windows of each.
+// The windows as a user opens them: the main window, both selection windows, the About and
+// user information windows of each, and the project window.
 std::vector<std::pair<std::string, std::vector<gui::TextBox>>> everyWindow(const std::string& folder) {
   gui::HeadlessToolkit toolkit;
   testing_support::FakeClock clock;
@@ -93,6 +94,12 @@ std::vector<std::pair<std::string, std::vector<gui::TextBox>>> everyWindow(const
       serve();
     }
   }
+  // The project window, its totals line as long as a large project makes it.
+  toolkit.chooseMenu(selection::kMainWindow, selection::kMenuProjectWindow);
+  serve();
+  toolkit.setText(selection::kProjectWindow, project::kTotalsLabel,
+                  project::totalsText({{999, 99999.999}, {999, 99999.999}}));
+  keep(selection::kProjectWindow);
   return windows;
 }
 
@@ -105,8 +112,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   const auto windows = everyWindow(argc > 1 ? argv[1] : ".");
-  if (windows.size() != 7) {
-    std::fprintf(stderr, "text_fit_check: %zu windows opened instead of 7\n", windows.size());
+  if (windows.size() != 8) {
+    std::fprintf(stderr, "text_fit_check: %zu windows opened instead of 8\n", windows.size());
     return 1;
   }
   int misfitCount = 0;
