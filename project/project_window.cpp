@@ -70,6 +70,7 @@ class ProjectWindow {
   void showPosition(std::size_t index);
   void showTotals();
   void showSelectedInEditors();
+  void showFile();
   void changed() { project().unsaved = true; }
 
   void rename(bool leaving);
@@ -116,7 +117,7 @@ void ProjectWindow::show() {
 
 void ProjectWindow::build() {
   project().windowOpen = tk_.openWindow(
-      {W, kTitle, 955, 365, gui::FrameStyle::Selection, gui::kNoParent, gui::Placement::CentreOnScreen, false});
+      {W, kTitle, 955, 395, gui::FrameStyle::Selection, gui::kNoParent, gui::Placement::CentreOnScreen, false});
   if (!project().windowOpen) return;
   std::vector<gui::ListColumn> columns;
   for (const TableColumn& column : kProjectColumns) columns.push_back({std::string(column.title), column.width});
@@ -127,6 +128,7 @@ void ProjectWindow::build() {
   tk_.addTextField(W, kQuantityField, {380, 288, 60, 23});
   tk_.addLabel(W, kTotalsLabel, {455, 292, 490, 20}, "");
   for (const Button& button : kButtons) tk_.addButton(W, button.gadget, button.place, button.text);
+  tk_.addLabel(W, kFileLabel, {10, 367, 935, 20}, "");
   tk_.setFirstTabStop(W, kPositionList);
   tk_.setFocus(W, kPositionList);
 }
@@ -142,6 +144,7 @@ void ProjectWindow::showPositions(int selectRow) {
   tk_.selectItem(W, kPositionList, selectRow);
   showSelectedInEditors();
   showTotals();
+  showFile();
 }
 
 void ProjectWindow::showPosition(std::size_t index) {
@@ -149,6 +152,11 @@ void ProjectWindow::showPosition(std::size_t index) {
   gui::RowStyle style;
   if (position.ruleChoosesAnother || !keptRow(figures_[index])) style.background = kOtherChoiceColour;
   tk_.setRow(W, kPositionList, static_cast<int>(index), positionCells(index + 1, position, figures_[index]), style);
+}
+
+void ProjectWindow::showFile() {
+  tk_.setText(W, kFileLabel, project().path.empty() ? std::string("Файл проекта: не сохранен")
+                                                     : "Файл проекта: " + project().path);
 }
 
 void ProjectWindow::showTotals() { tk_.setText(W, kTotalsLabel, totalsText(totalsOf(positions(), figures_))); }
@@ -312,6 +320,7 @@ bool ProjectWindow::save() {
   }
   project().path = path;
   project().unsaved = false;
+  showFile();
   return true;
 }
 

@@ -23,6 +23,7 @@ inline constexpr int kReportButton = 69;
 inline constexpr int kExcelButton = 70;
 inline constexpr int kOpenButton = 71;
 inline constexpr int kSaveButton = 72;
+inline constexpr int kFileLabel = 73;  // the project's file, or that it has none yet
 
 // The colour of a position whose kept model is not the rule's choice any more.
 inline constexpr gui::Rgb kOtherChoiceColour{255, 214, 153};

@@ -179,6 +179,7 @@ TEST_F(ProjectWindowTest, SavesClosesAndOpensTheSameProject) {
   EXPECT_EQ(toolkit_.fileDialogs().back().folder, folder_.path());
   EXPECT_EQ(platform::readWholeFile(path("склад.csv")), projectFileText(made));
   EXPECT_FALSE(context().project.unsaved);
+  EXPECT_EQ(toolkit_.text(P, kFileLabel), "Файл проекта: " + path("склад.csv"));
 
   click(P, kReportButton);
   EXPECT_EQ(opener_.opened.back(), path(std::string(kProjectPageFile)));
