@@ -91,17 +91,18 @@ class ProjectWindow {
   std::vector<PositionFigures> figures_;  // of the positions as the list shows them
 };
 
-// The list over the whole width; under it the editors of the selected position and the
-// totals; under those the buttons, those on the positions left and those on the file right.
+// As wide as the selection windows, so that it fits the screen at the scales they do: the list
+// over the whole width; under it the editors of the selected position, the totals, the
+// buttons (those on the positions left, those on the whole project right) and the file.
 const ProjectWindow::Button ProjectWindow::kButtons[] = {
-    {kUpButton, {10, 330, 90, 25}, "Вверх", &ProjectWindow::moveUp},
-    {kDownButton, {105, 330, 90, 25}, "Вниз", &ProjectWindow::moveDown},
-    {kDeleteButton, {200, 330, 90, 25}, "Удалить", &ProjectWindow::deleteSelected},
-    {kSelectAnewButton, {295, 330, 140, 25}, "Подобрать заново", &ProjectWindow::selectAllAnew},
-    {kReportButton, {465, 330, 135, 25}, "Отчет по проекту", &ProjectWindow::writeReport},
-    {kExcelButton, {605, 330, 90, 25}, "Excel", &ProjectWindow::exportWorkbook},
-    {kOpenButton, {700, 330, 120, 25}, "Открыть", &ProjectWindow::open},
-    {kSaveButton, {825, 330, 120, 25}, "Сохранить", &ProjectWindow::saveAsked},
+    {kUpButton, {10, 345, 70, 25}, "Вверх", &ProjectWindow::moveUp},
+    {kDownButton, {85, 345, 70, 25}, "Вниз", &ProjectWindow::moveDown},
+    {kDeleteButton, {160, 345, 75, 25}, "Удалить", &ProjectWindow::deleteSelected},
+    {kSelectAnewButton, {240, 345, 125, 25}, "Подобрать заново", &ProjectWindow::selectAllAnew},
+    {kReportButton, {425, 345, 125, 25}, "Отчет по проекту", &ProjectWindow::writeReport},
+    {kExcelButton, {555, 345, 60, 25}, "Excel", &ProjectWindow::exportWorkbook},
+    {kOpenButton, {620, 345, 80, 25}, "Открыть", &ProjectWindow::open},
+    {kSaveButton, {705, 345, 85, 25}, "Сохранить", &ProjectWindow::saveAsked},
 };
 
 void ProjectWindow::show() {
@@ -117,18 +118,18 @@ void ProjectWindow::show() {
 
 void ProjectWindow::build() {
   project().windowOpen = tk_.openWindow(
-      {W, kTitle, 955, 395, gui::FrameStyle::Selection, gui::kNoParent, gui::Placement::CentreOnScreen, false});
+      {W, kTitle, 800, 410, gui::FrameStyle::Selection, gui::kNoParent, gui::Placement::CentreOnScreen, false});
   if (!project().windowOpen) return;
   std::vector<gui::ListColumn> columns;
   for (const TableColumn& column : kProjectColumns) columns.push_back({std::string(column.title), column.width});
-  tk_.addList(W, kPositionList, {10, 10, 935, 265}, columns);
+  tk_.addList(W, kPositionList, {10, 10, 780, 265}, columns);
   tk_.addLabel(W, gui::kUnnumbered, {10, 292, 60, 20}, "Позиция");
   tk_.addTextField(W, kNameField, {75, 288, 230, 23});
   tk_.addLabel(W, gui::kUnnumbered, {320, 292, 55, 20}, "Кол-во");
   tk_.addTextField(W, kQuantityField, {380, 288, 60, 23});
-  tk_.addLabel(W, kTotalsLabel, {455, 292, 490, 20}, "");
+  tk_.addLabel(W, kTotalsLabel, {10, 318, 780, 20}, "");
   for (const Button& button : kButtons) tk_.addButton(W, button.gadget, button.place, button.text);
-  tk_.addLabel(W, kFileLabel, {10, 367, 935, 20}, "");
+  tk_.addLabel(W, kFileLabel, {10, 382, 780, 20}, "");
   tk_.setFirstTabStop(W, kPositionList);
   tk_.setFocus(W, kPositionList);
 }

@@ -57,15 +57,15 @@ project_menu 1
 xdotool windowactivate --sync "$project"; sleep 0.5
 screenshot project_two
 
-project_click 300 57      # the second position
+project_click 300 70      # the second position
 project_click 410 299     # its quantity
 xdotool key ctrl+a; xdotool type --delay 50 "3"; xdotool key Tab; sleep 0.5
 screenshot quantity
-project_click 532 342     # "Отчет по проекту"
+project_click 487 357     # "Отчет по проекту"
 wait_file "$WORK/orvex-selection-project.htm"
 grep -q 'orvex-selection-project.htm' "$WORK/opened.txt" || fail "the project's report was not opened"
 
-project_click 885 342     # "Сохранить": a new project is named in the save dialog
+project_click 747 357     # "Сохранить": a new project is named in the save dialog
 sleep 2
 screenshot save_dialog
 xdotool key ctrl+a; xdotool type --delay 50 "cold-store"; xdotool key Return
@@ -77,17 +77,17 @@ xdotool key alt+F4; sleep 1
 find_window "Проект ORVEX-selection" 10 >/dev/null && fail "the saved project's window did not close"
 project_menu 2            # "Открыть окно проекта" from the condenser window
 find_project_window
-project_click 760 342     # "Открыть"
+project_click 660 357     # "Открыть"
 sleep 2
 screenshot open_dialog
 xdotool key ctrl+l; xdotool type --delay 50 "$WORK/cold-store.csv"; xdotool key Return
 sleep 1.5
 screenshot reopened
 rm -f "$WORK/orvex-selection-project.htm"
-project_click 532 342     # "Отчет по проекту" once more
+project_click 487 357     # "Отчет по проекту" once more
 wait_file "$WORK/orvex-selection-project.htm"
 
-project_click 650 342     # "Excel": the workbook named after the project
+project_click 585 357     # "Excel": the workbook named after the project
 sleep 2
 xdotool key Return
 wait_file "$WORK/cold-store.xlsx"
