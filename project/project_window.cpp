@@ -123,10 +123,10 @@ void ProjectWindow::build() {
   std::vector<gui::ListColumn> columns;
   for (const TableColumn& column : kProjectColumns) columns.push_back({std::string(column.title), column.width});
   tk_.addList(W, kPositionList, {10, 10, 780, 265}, columns);
-  tk_.addLabel(W, gui::kUnnumbered, {10, 292, 60, 20}, "Позиция");
-  tk_.addTextField(W, kNameField, {75, 288, 230, 23});
-  tk_.addLabel(W, gui::kUnnumbered, {320, 292, 55, 20}, "Кол-во");
-  tk_.addTextField(W, kQuantityField, {380, 288, 60, 23});
+  tk_.addLabel(W, gui::kUnnumbered, {10, 291, 60, 20}, "Позиция");
+  tk_.addTextField(W, kNameField, {75, 289, 230, 20});
+  tk_.addLabel(W, gui::kUnnumbered, {320, 291, 55, 20}, "Кол-во");
+  tk_.addTextField(W, kQuantityField, {380, 289, 60, 20});
   tk_.addLabel(W, kTotalsLabel, {10, 318, 780, 20}, "");
   for (const Button& button : kButtons) tk_.addButton(W, button.gadget, button.place, button.text);
   tk_.addLabel(W, kFileLabel, {10, 382, 780, 20}, "");

@@ -13,7 +13,7 @@ cooler_x=$x cooler_top=$top
 
 # Справка -> О программе, with the keyboard.
 xdotool key F10; sleep 0.4
-xdotool key Right Right; sleep 0.4
+xdotool key Right Right Right; sleep 0.4
 xdotool key Down Return
 about=$(wait_window "О программе")
 read -r x y < <(window_origin "$about")

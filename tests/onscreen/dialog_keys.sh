@@ -80,7 +80,7 @@ window_gone "Информация о пользователе" || fail "Escape d
 
 # Справка -> О программе, closed with Escape.
 xdotool key F10; sleep 0.4
-xdotool key Right Right; sleep 0.4
+xdotool key Right Right Right; sleep 0.4
 xdotool key Down Return
 wait_window "О программе" >/dev/null
 sleep 0.8

@@ -107,12 +107,12 @@ xdotool key Return
 window_gone "Информация о пользователе"
 [ -s "$FOLDER/orvex-selection.ini" ] || fail "the user information was not saved"
 
-# Справка -> О программе: the version check against the site, then against no site. The
+# Справка (the fourth menu) -> О программе: the version check against the site, then against no site. The
 # link turns green under the pointer when the site's version is this one, red when the check
 # failed.
 about_link_colour() { # shot r g b
   local about ax ay atop offset
-  menu 2 0 >&2
+  menu 3 0 >&2
   about=$(wait_window "О программе") || return 1
   read -r ax ay < <(window_origin "$about")
   offset=$(wait_for_picture "$1" $(( ax + 36 )) "$ay" "$PICTURES/logo.png") || return 1
