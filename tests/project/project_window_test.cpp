@@ -26,38 +26,23 @@ constexpr int kModelColumn = 4, kQuantityColumn = 5, kTotalColumn = 7;
 
 // How a selection window is reached, filled and asked to add its row.
 struct SelectionWay {
-  int window, area, seriesGadget, list, selectButton, addItem;
-  std::vector<std::pair<int, const char*>> choices;
-  int dutyGadget;
-  const char* duty;
+  int window, area, list, selectButton, addItem;
+  std::vector<std::pair<int, const char*>> form;  // choices, then the duty's field typed
   const char* noRowMessage;
 };
-
-const SelectionWay kCooler{selection::kCoolerWindow,
-                           selection::kCoolerArea,
-                           selection::cooler::kSeries,
-                           selection::cooler::kResultList,
-                           selection::cooler::kSelectButton,
-                           selection::cooler::kMenuAddToProject,
-                           {{selection::cooler::kSeries, "ORVEX VP"},
-                            {selection::cooler::kEvaporatingTemperature, "-10"},
-                            {selection::cooler::kTemperatureDifference, "8"},
-                            {selection::cooler::kRefrigerant, "R404a/R507"}},
-                           selection::cooler::kRequiredCapacity,
-                           "0.5",
+namespace cooler = selection::cooler;
+namespace condenser = selection::condenser;
+const SelectionWay kCooler{selection::kCoolerWindow, selection::kCoolerArea, cooler::kResultList,
+                           cooler::kSelectButton, cooler::kMenuAddToProject,
+                           {{cooler::kSeries, "ORVEX VP"}, {cooler::kEvaporatingTemperature, "-10"},
+                            {cooler::kTemperatureDifference, "8"}, {cooler::kRefrigerant, "R404a/R507"},
+                            {cooler::kRequiredCapacity, "0.5"}},
                            "Выберите модель в/о из списка."};
-const SelectionWay kCondenser{selection::kCondenserWindow,
-                              selection::kCondenserArea,
-                              selection::condenser::kSeries,
-                              selection::condenser::kResultList,
-                              selection::condenser::kSelectButton,
-                              selection::condenser::kMenuAddToProject,
-                              {{selection::condenser::kSeries, "ORVEX KD-500"},
-                               {selection::condenser::kAmbientTemperature, "30"},
-                               {selection::condenser::kTemperatureDifference, "10"},
-                               {selection::condenser::kRefrigerant, "R404a/R507"}},
-                              selection::condenser::kRequiredHeatRejection,
-                              "10",
+const SelectionWay kCondenser{selection::kCondenserWindow, selection::kCondenserArea, condenser::kResultList,
+                              condenser::kSelectButton, condenser::kMenuAddToProject,
+                              {{condenser::kSeries, "ORVEX KD-500"}, {condenser::kAmbientTemperature, "30"},
+                               {condenser::kTemperatureDifference, "10"}, {condenser::kRefrigerant, "R404a/R507"},
+                               {condenser::kRequiredHeatRejection, "10"}},
                               "Выберите модель конденсатора из списка."};
 
 class ProjectWindowTest : public testing_support::ProgramTest {
@@ -65,8 +50,8 @@ class ProjectWindowTest : public testing_support::ProgramTest {
   // Selects in the window and adds its row `row` (1: the rule's choice, 2: the larger one).
   std::string add(const SelectionWay& way, int row = 1) {
     if (!toolkit_.windowExists(way.window)) click(selection::kMainWindow, way.area);
-    for (const auto& [gadget, item] : way.choices) choose(way.window, gadget, item);
-    typeAndLeave(way.window, way.dutyGadget, way.duty);
+    for (std::size_t i = 0; i + 1 < way.form.size(); ++i) choose(way.window, way.form[i].first, way.form[i].second);
+    typeAndLeave(way.window, way.form.back().first, way.form.back().second);
     click(way.window, way.selectButton);
     toolkit_.selectRow(way.window, way.list, row);
     serve();
