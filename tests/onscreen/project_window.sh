@@ -13,16 +13,25 @@ start_program
 wait_for_splash
 
 # The selection window's "Проект" menu, third in its menu bar, from the keyboard: F10 opens the
-# bar, its first item is "Добавить в проект", its second "Открыть окно проекта".
+# bar, its first item is "Добавить в проект", its second "Открыть окно проекта"; either brings
+# the project window to the front. A key pressed while the desktop is still handing over the
+# keyboard can be lost on a busy machine: the menu is tried again until the project window is
+# the active one.
+active_name() { xdotool getwindowname "$(xdotool getactivewindow 2>/dev/null)" 2>/dev/null || true; }
 project_menu() { # item (1 or 2)
-  xdotool windowactivate --sync "$SELECTION_WINDOW" 2>/dev/null || true
-  sleep 0.3
-  xdotool key F10; sleep 0.3
-  xdotool key Right; sleep 0.2
-  xdotool key Right; sleep 0.2
-  for _ in $(seq "$1"); do xdotool key Down; sleep 0.2; done
-  xdotool key Return
-  sleep 0.5
+  for _ in 1 2 3; do
+    xdotool windowactivate --sync "$SELECTION_WINDOW" 2>/dev/null || true
+    sleep 0.5
+    xdotool key F10; sleep 0.3
+    xdotool key Right; sleep 0.2
+    xdotool key Right; sleep 0.2
+    for _ in $(seq "$1"); do xdotool key Down; sleep 0.2; done
+    xdotool key Return
+    for _ in $(seq 30); do [ "$(active_name)" = "Проект ORVEX-selection" ] && return 0; sleep 0.2; done
+    log "the menu item $1 brought no project window; again"
+    xdotool key Escape Escape
+  done
+  fail "the selection window's menu \"Проект\" did not bring the project window"
 }
 # The project window's client area: px, py once it has painted (its list's header is dark text
 # on the window's background).
@@ -44,9 +53,16 @@ find_project_window
 screenshot project_one
 
 main=$(wait_window "ORVEX-selection 2")
-xdotool windowactivate --sync "$main"; sleep 0.3
-xdotool key alt+Cyrillic_o; sleep 0.3; xdotool key Cyrillic_ka   # Окна -> Конденсатор
-window=$(wait_window "Подбор конденсатора")
+window=""
+for _ in 1 2 3; do  # Окна -> Конденсатор, again when a key was lost
+  xdotool windowactivate --sync "$main" 2>/dev/null || true
+  sleep 0.5
+  xdotool key alt+Cyrillic_o; sleep 0.3; xdotool key Cyrillic_ka
+  window=$(find_window "Подбор конденсатора" 80) && break
+  log "Alt+О, К opened no window; again"
+  xdotool key Escape Escape
+done
+[ -n "$window" ] || fail "no window 'Подбор конденсатора' after Alt+О, К"
 read -r x y < <(window_origin "$window")
 top=$(( y + $(wait_for_picture condenser_opened $(( x + 562 )) "$y" "$PICTURES/logo_small.png") ))
 SELECTION_WINDOW="$window"
@@ -66,7 +82,7 @@ wait_file "$WORK/orvex-selection-project.htm"
 grep -q 'orvex-selection-project.htm' "$WORK/opened.txt" || fail "the project's report was not opened"
 
 project_click 747 357     # "Сохранить": a new project is named in the save dialog
-sleep 2
+wait_window "Сохранить проект" >/dev/null; sleep 1
 screenshot save_dialog
 xdotool key ctrl+a; xdotool type --delay 50 "cold-store"; xdotool key Return
 wait_file "$WORK/cold-store.csv"
@@ -78,7 +94,7 @@ find_window "Проект ORVEX-selection" 10 >/dev/null && fail "the saved proj
 project_menu 2            # "Открыть окно проекта" from the condenser window
 find_project_window
 project_click 660 357     # "Открыть"
-sleep 2
+wait_window "Открыть проект" >/dev/null; sleep 1
 screenshot open_dialog
 xdotool key ctrl+l; xdotool type --delay 50 "$WORK/cold-store.csv"; xdotool key Return
 sleep 1.5
@@ -88,7 +104,7 @@ project_click 487 357     # "Отчет по проекту" once more
 wait_file "$WORK/orvex-selection-project.htm"
 
 project_click 585 357     # "Excel": the workbook named after the project
-sleep 2
+wait_window "Экспорт в Excel" >/dev/null; sleep 1
 xdotool key Return
 wait_file "$WORK/cold-store.xlsx"
 /usr/bin/python3 - "$WORK/cold-store.xlsx" <<'PYTHON' || fail "the workbook is not the project's"
